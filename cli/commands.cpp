@@ -1,0 +1,15 @@
+// The command table. Each command lives in its own cmd_*.cpp file.
+#include "cli/cli_command.h"
+
+namespace tl::cli {
+
+extern const CliCommand kPageCommand;
+
+const std::vector<CliCommand>& CliCommands() {
+  static const std::vector<CliCommand> commands = {
+      kPageCommand,
+  };
+  return commands;
+}
+
+}  // namespace tl::cli

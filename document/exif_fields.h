@@ -1,0 +1,57 @@
+// ExifFields: the camera facts an image object keeps from its file's Exif
+// block. The JPEG and TIFF readers fill them; labels and the information
+// window format them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tl {
+
+// ExifPresence bits: which of the fields below the file carried.
+enum ExifPresenceBits : uint32_t {
+  kExifBlockFound = 0x1,
+  kExifHasVersion = 0x4,
+  kExifHasFlash = 0x8,
+  kExifHasLightSource = 0x10,
+  kExifHasWhiteBalance = 0x20,
+  kExifHasColorSpace = 0x40,
+  kExifHasContrast = 0x80,
+  kExifHasSaturation = 0x100,
+  kExifHasExposureTime = 0x200,
+  kExifHasIsoSpeed = 0x400,
+  kExifHasExposureBias = 0x800,
+  kExifHasFNumber = 0x1000,
+};
+
+// Longest texts kept from the Exif block (the fields are bounded there).
+constexpr size_t kExifMakerMaxBytes = 255;
+constexpr size_t kExifDateMaxBytes = 63;
+
+struct ExifFields {
+  uint32_t ExifPresence = 0;
+  std::string Maker;  // IFD0 271
+  std::string Model;  // IFD0 272
+  int16_t XResolution = 0;
+  int16_t YResolution = 0;
+  int16_t ResolutionUnit = 0;  // 2 inches, 3 centimetres
+  std::string ExifVersion;     // four characters, e.g. "0220"
+  std::string DateTimeOriginal;
+  std::string DateTimeDigitized;
+  int16_t Flash = 0;
+  int16_t LightSource = 0;
+  int16_t WhiteBalance = 0;
+  int16_t Contrast = 0;
+  int16_t Saturation = 0;
+  uint32_t ExposureTimeNumerator = 0;
+  uint32_t ExposureTimeDenominator = 0;
+  int16_t IsoSpeed = 0;
+  double ExposureBias = 0;
+  double FNumber = 0;
+  int16_t ColorSpace = 0;
+  int16_t Orientation = 0;  // IFD0 274, 0 when absent
+
+  friend bool operator==(const ExifFields&, const ExifFields&) = default;
+};
+
+}  // namespace tl
