@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/stderr_message_sink.h"
 
 namespace {
 
@@ -60,5 +61,7 @@ int main(int argc, char** argv) {
       return tl::cli::kExitOk;
     }
   }
+  tl::cli::StderrMessageSink messages;
+  tl::ScopedMessageSink scope(&messages);
   return command->Run(std::move(args));
 }
