@@ -31,7 +31,7 @@ constexpr double kYuleNielsen = 2.0;
 
 // Weight of the black-generation aim against colour accuracy: one unit of
 // black ink away from the aim costs as much as this many delta E.
-constexpr double kBlackAimWeight = 6.0;
+constexpr double kBlackAimWeight = 8.0;
 
 cmsCIEXYZ LabToXyz(const double lab[3]) {
   const cmsCIELab in = {lab[0], lab[1], lab[2]};
@@ -147,9 +147,10 @@ Separator::Separator(const InkModel& model) : model_(model) {
   }
 }
 
-double Separator::BlackTarget(const cmsCIELab& target) {
-  constexpr double kBlackStart = 0.3;  // darkness (1 - L*/100) where black begins
-  const double darkness = std::clamp(1.0 - target.L / 100.0, 0.0, 1.0);
+double Separator::BlackTarget(const cmsCIELab& target) const {
+  constexpr double kBlackStart = 0.3;  // darkness where black begins
+  // Darkness across what the inks print: 0 at the paper, 1 at their black.
+  const double darkness = std::clamp((100.0 - target.L) / (100.0 - darkestL_), 0.0, 1.0);
   if (darkness <= kBlackStart) return 0;
   const double neutral = std::pow((darkness - kBlackStart) / (1.0 - kBlackStart), 1.4);
   const double chroma = std::hypot(target.a, target.b);

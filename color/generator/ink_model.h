@@ -46,8 +46,9 @@ class Separator {
   Inks Separate(const cmsCIELab& target, const Inks& start, double* distance) const;
 
   // The black ink the separation aims at for a colour: none in light
-  // colours, growing in dark ones, less in saturated ones.
-  static double BlackTarget(const cmsCIELab& target);
+  // colours, growing in dark ones to full black at the inks' darkest, less
+  // in saturated ones.
+  double BlackTarget(const cmsCIELab& target) const;
 
   // Lightness of the darkest colour the inks print.
   double DarkestLightness() const { return darkestL_; }

@@ -127,10 +127,31 @@ int SampleTuning(const cmsUInt16Number in[], cmsUInt16Number out[], void* cargo)
 
 uint16_t ToWord(double unit) { return uint16_t(std::lround(std::clamp(unit, 0.0, 1.0) * 65535.0)); }
 
-int SampleInks(const cmsUInt16Number in[], cmsUInt16Number out[], void* cargo) {
-  const auto* model = static_cast<const InkModel*>(cargo);
+// Perceptual tables of v4 profiles meet at the perceptual reference
+// medium, whose black is L* 3.1373 (XYZ 0.00336, 0.0034731, 0.00287):
+// perceptual tables stretch the inks' lightness range onto it.
+constexpr double kPerceptualBlackL = 3.1373;
+
+double ToPerceptualL(double L, double darkest) {
+  return kPerceptualBlackL + (L - darkest) * (100.0 - kPerceptualBlackL) / (100.0 - darkest);
+}
+
+double FromPerceptualL(double L, double darkest) {
+  const double t = std::clamp((L - kPerceptualBlackL) / (100.0 - kPerceptualBlackL), 0.0, 1.0);
+  return darkest + t * (100.0 - darkest);
+}
+
+struct InkCargo {
+  const InkModel* model;
+  const Separator* separator;
+  bool perceptual;
+};
+
+int SampleInks(const cmsUInt16Number in[], cmsUInt16Number out[], void* cargoPtr) {
+  const auto& cargo = *static_cast<const InkCargo*>(cargoPtr);
   const Inks inks = {in[0] / 65535.0, in[1] / 65535.0, in[2] / 65535.0, in[3] / 65535.0};
-  const cmsCIELab lab = model->RelativeLab(inks);
+  cmsCIELab lab = cargo.model->RelativeLab(inks);
+  if (cargo.perceptual) lab.L = ToPerceptualL(lab.L, cargo.separator->DarkestLightness());
   cmsFloat2LabEncoded(out, &lab);
   return 1;
 }
@@ -148,8 +169,7 @@ struct SeparationCargo {
 
 cmsCIELab PerceptualTarget(const Separator& separator, const cmsCIELab& lab) {
   cmsCIELab target = lab;
-  const double darkest = separator.DarkestLightness();
-  target.L = darkest + std::clamp(lab.L, 0.0, 100.0) * (100.0 - darkest) / 100.0;
+  target.L = FromPerceptualL(lab.L, separator.DarkestLightness());
   const double chroma = std::hypot(lab.a, lab.b);
   if (chroma > kPerceptualChromaKnee) {
     const double over = chroma - kPerceptualChromaKnee;
@@ -168,7 +188,7 @@ Inks SeparateNode(SeparationCargo& cargo, const cmsCIELab& target, double* dista
   Inks inks = cargo.separator->Separate(target, cargo.previous, distance);
   if (rowStart && *distance > kReseedDistance) {
     double fresh;
-    const Inks seed = {0.3, 0.3, 0.3, Separator::BlackTarget(target)};
+    const Inks seed = {0.3, 0.3, 0.3, cargo.separator->BlackTarget(target)};
     const Inks other = cargo.separator->Separate(target, seed, &fresh);
     if (fresh < *distance) inks = other, *distance = fresh;
   }
@@ -248,7 +268,10 @@ std::vector<uint8_t> MakeCmykProfile() {
   cmsSetPCS(profile.get(), cmsSigLabData);
   cmsSetHeaderRenderingIntent(profile.get(), INTENT_PERCEPTUAL);
 
-  PipelinePtr toLab = SampledPipeline(4, 3, kInkGridPoints, SampleInks, const_cast<InkModel*>(&model));
+  InkCargo colorimetricInks = {&model, &separator, false};
+  PipelinePtr toLabColorimetric = SampledPipeline(4, 3, kInkGridPoints, SampleInks, &colorimetricInks);
+  InkCargo perceptualInks = {&model, &separator, true};
+  PipelinePtr toLabPerceptual = SampledPipeline(4, 3, kInkGridPoints, SampleInks, &perceptualInks);
   std::vector<double> distances;
   SeparationCargo colorimetric = {&separator, false, {}, &distances};
   PipelinePtr toInksColorimetric =
@@ -257,12 +280,12 @@ std::vector<uint8_t> MakeCmykProfile() {
   PipelinePtr toInksPerceptual = SampledPipeline(3, 4, kLabGridPoints, SampleSeparation, &perceptual, true);
   GamutCargo gamutCargo = {&distances};
   PipelinePtr gamut = SampledPipeline(3, 1, kLabGridPoints, SampleGamut, &gamutCargo, true);
-  if (!toLab || !toInksColorimetric || !toInksPerceptual || !gamut) return {};
+  if (!toLabColorimetric || !toLabPerceptual || !toInksColorimetric || !toInksPerceptual || !gamut) return {};
 
   const cmsCIEXYZ paper = model.PaperWhite();
   cmsHPROFILE p = profile.get();
   const bool written =
-      cmsWriteTag(p, cmsSigAToB0Tag, toLab.get()) && cmsLinkTag(p, cmsSigAToB1Tag, cmsSigAToB0Tag) &&
+      cmsWriteTag(p, cmsSigAToB0Tag, toLabPerceptual.get()) && cmsWriteTag(p, cmsSigAToB1Tag, toLabColorimetric.get()) &&
       cmsLinkTag(p, cmsSigAToB2Tag, cmsSigAToB0Tag) && cmsWriteTag(p, cmsSigBToA0Tag, toInksPerceptual.get()) &&
       cmsWriteTag(p, cmsSigBToA1Tag, toInksColorimetric.get()) && cmsLinkTag(p, cmsSigBToA2Tag, cmsSigBToA0Tag) &&
       cmsWriteTag(p, cmsSigGamutTag, gamut.get()) && cmsWriteTag(p, cmsSigMediaWhitePointTag, &paper) &&
