@@ -1,5 +1,7 @@
 #include "color/application_profiles.h"
 
+#include <utility>
+
 #include "color/match_bitmap.h"
 #include "color/profile_open.h"
 #include "color/profile_places.h"
@@ -27,8 +29,11 @@ std::vector<std::string> MissingApplicationProfiles() {
   return missing;
 }
 
-bool CheckApplicationProfiles() {
-  if (MissingApplicationProfiles().empty()) return true;
+bool CheckApplicationProfiles(std::vector<std::string>* missing) {
+  std::vector<std::string> absent = MissingApplicationProfiles();
+  const bool complete = absent.empty();
+  if (missing) *missing = std::move(absent);
+  if (complete) return true;
   ShowMessage(kMissingProfilesMessage, MessageIcon::Stop);
   return false;
 }

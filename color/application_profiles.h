@@ -14,6 +14,7 @@ std::vector<std::string> MissingApplicationProfiles();
 
 // True when every application profile opens; otherwise shows message
 // 10409, "Missing application profiles." (stop icon), and returns false.
-bool CheckApplicationProfiles();
+// `missing` receives what is missing.
+bool CheckApplicationProfiles(std::vector<std::string>* missing = nullptr);
 
 }  // namespace tl

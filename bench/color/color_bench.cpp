@@ -117,33 +117,33 @@ void ReportPixels(benchmark::State& state, int64_t pixels) {
       benchmark::Counter(double(pixels) / 1e6, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-// The reference: the chain's own transform, row by row, nothing else.
-void BM_BareDoTransform(benchmark::State& state) {
+// Times `convert` on the 24-megapixel bitmap, restored before each run.
+template <typename Convert>
+void TimeFullSize(benchmark::State& state, Convert convert) {
   Setup& s = Shared();
   if (!s.ok) return state.SkipWithError("profiles missing");
   for (auto _ : state) {
     state.PauseTiming();
     s.Restore();
     state.ResumeTiming();
-    for (int32_t y = 0; y < kHeight; ++y) cmsDoTransform(s.transform.get(), s.bitmap->Row(y), s.bitmap->Row(y), kWidth);
+    if (!convert(s)) return state.SkipWithError("conversion failed");
     benchmark::ClobberMemory();
   }
   ReportPixels(state, int64_t(kWidth) * kHeight);
 }
 
+// The reference: the chain's own transform, row by row, nothing else.
+void BM_BareDoTransform(benchmark::State& state) {
+  TimeFullSize(state, [](Setup& s) {
+    for (int32_t y = 0; y < kHeight; ++y) cmsDoTransform(s.transform.get(), s.bitmap->Row(y), s.bitmap->Row(y), kWidth);
+    return true;
+  });
+}
+
 // What a decoder's colour matching costs: chain built (profiles opened and
 // checked), transform found in the cache, bitmap converted in place.
 void BM_MatchBitmap(benchmark::State& state) {
-  Setup& s = Shared();
-  if (!s.ok) return state.SkipWithError("profiles missing");
-  for (auto _ : state) {
-    state.PauseTiming();
-    s.Restore();
-    state.ResumeTiming();
-    if (!MatchBitmap(*s.bitmap, *s.image, kMatchOutput)) return state.SkipWithError("conversion failed");
-    benchmark::ClobberMemory();
-  }
-  ReportPixels(state, int64_t(kWidth) * kHeight);
+  TimeFullSize(state, [](Setup& s) { return MatchBitmap(*s.bitmap, *s.image, kMatchOutput); });
 }
 
 // A screen preview matched with and without the transform cache.

@@ -232,6 +232,18 @@ int SampleGamut(const cmsUInt16Number[], cmsUInt16Number out[], void* cargoPtr) 
   return 1;
 }
 
+// A profile with only its header set: Lab as the connection space,
+// perceptual as its own intent.
+ProfilePtr EmptyProfile(cmsProfileClassSignature deviceClass, cmsColorSpaceSignature space) {
+  ProfilePtr profile(cmsCreateProfilePlaceholder(nullptr));
+  if (!profile) return nullptr;
+  cmsSetDeviceClass(profile.get(), deviceClass);
+  cmsSetColorSpace(profile.get(), space);
+  cmsSetPCS(profile.get(), cmsSigLabData);
+  cmsSetHeaderRenderingIntent(profile.get(), INTENT_PERCEPTUAL);
+  return profile;
+}
+
 }  // namespace
 
 std::vector<uint8_t> MakeSrgbProfile(const std::string& description) {
@@ -242,12 +254,8 @@ std::vector<uint8_t> MakeSrgbProfile(const std::string& description) {
 }
 
 std::vector<uint8_t> MakeTuningProfile(int kind, int strength) {
-  ProfilePtr profile(cmsCreateProfilePlaceholder(nullptr));
+  ProfilePtr profile = EmptyProfile(cmsSigAbstractClass, cmsSigLabData);
   if (!profile) return {};
-  cmsSetDeviceClass(profile.get(), cmsSigAbstractClass);
-  cmsSetColorSpace(profile.get(), cmsSigLabData);
-  cmsSetPCS(profile.get(), cmsSigLabData);
-  cmsSetHeaderRenderingIntent(profile.get(), INTENT_PERCEPTUAL);
   TuningCargo cargo = {kind, strength};
   PipelinePtr table = SampledPipeline(3, 3, kLabGridPoints, SampleTuning, &cargo);
   const std::string description = "Tessaline tone tuning " + TuningProfileName(kind, strength);
@@ -261,12 +269,8 @@ std::vector<uint8_t> MakeTuningProfile(int kind, int strength) {
 std::vector<uint8_t> MakeCmykProfile() {
   const InkModel model;
   const Separator separator(model);
-  ProfilePtr profile(cmsCreateProfilePlaceholder(nullptr));
+  ProfilePtr profile = EmptyProfile(cmsSigOutputClass, cmsSigCmykData);
   if (!profile) return {};
-  cmsSetDeviceClass(profile.get(), cmsSigOutputClass);
-  cmsSetColorSpace(profile.get(), cmsSigCmykData);
-  cmsSetPCS(profile.get(), cmsSigLabData);
-  cmsSetHeaderRenderingIntent(profile.get(), INTENT_PERCEPTUAL);
 
   InkCargo colorimetricInks = {&model, &separator, false};
   PipelinePtr toLabColorimetric = SampledPipeline(4, 3, kInkGridPoints, SampleInks, &colorimetricInks);
