@@ -83,9 +83,12 @@ SharedTransform ChainTransform(const ProfileChain& chain) {
   if (!input || !output) return nullptr;
 
   const std::vector<Step> steps = ChainSteps(chain);
-  const std::string key = TransformKey(chain, steps, input, output);
+  bool cacheable = true;
+  for (const ProfileChainEntry& entry : chain.Entries) cacheable = cacheable && !entry.Key.empty();
+  const std::string key = cacheable ? TransformKey(chain, steps, input, output) : std::string();
   TransformCache& cache = TransformCache::Shared();
-  if (SharedTransform kept = cache.Find(key)) return kept;
+  if (cacheable)
+    if (SharedTransform kept = cache.Find(key)) return kept;
 
   std::vector<cmsHPROFILE> profiles;
   std::vector<cmsUInt32Number> intents;
@@ -100,7 +103,7 @@ SharedTransform ChainTransform(const ProfileChain& chain) {
                                                   input, output, 0);
   if (!built) return nullptr;
   SharedTransform transform(built, TransformDeleter());
-  cache.Keep(key, transform);
+  if (cacheable) cache.Keep(key, transform);
   return transform;
 }
 

@@ -17,9 +17,9 @@ namespace tl {
 
 struct OffscreenBitmap;
 
-// The chain's transform, from the shared cache or newly built (and kept);
-// null when LittleCMS cannot build it or an end's colour space has no
-// bitmap format.
+// The chain's transform, from the shared cache or newly built (and kept;
+// a chain with an entry that has no key is built every time); null when
+// LittleCMS cannot build it or an end's colour space has no bitmap format.
 SharedTransform ChainTransform(const ProfileChain& chain);
 
 // Converts `bitmap` in place; false when the chain has fewer than two

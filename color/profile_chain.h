@@ -42,7 +42,7 @@ struct ProfileChainEntry {
   ProfilePtr Profile;
   int Intent = 0;     // ICC rendering intent
   std::string Path;   // the file; empty for a profile held in memory
-  std::string Key;    // what the profile is, for reusing transforms
+  std::string Key;    // what the profile is, for reusing transforms; empty: never reused
 };
 
 struct ProfileChain {
