@@ -6,6 +6,7 @@
 
 #include "color/profile_description.h"
 #include "color/profile_list.h"
+#include "color/output_color_settings.h"
 #include "color/profile_open.h"
 #include "color/profile_places.h"
 #include "resources/string_table.h"
@@ -194,6 +195,50 @@ TEST(ProfileLists, RealWorldProfilesSortIntoTheirLists) {
   EXPECT_EQ(output.Monitor[2].Description, "Huey, LENOVO - 6464Y1H - 15\" (2009-12-23)");
   EXPECT_EQ(FileNames(output.Printer), (std::vector<std::string>{"", std::string(kDefaultRgbProfileName),
                                                                  "AdobeCompat-v2.icc", "monitor_ibm-t61.icc"}));
+}
+
+TEST(OutputColorSettings, TheDialogStoresPositionsAndNames) {
+  ColorTestPlaces places;
+  ASSERT_TRUE(WriteBytes(places.First() + "/screen.icm", RgbProfileBytes("Screen", cmsSigDisplayClass)));
+  ASSERT_TRUE(WriteBytes(places.First() + "/paper.icc", RgbProfileBytes("Paper", cmsSigOutputClass)));
+  DocumentPtr document(DocumentNew(nullptr, nullptr));
+  ImageObject* image = test::AddImage(*document);
+  image->NeedsRedraw = 0;
+  document->OutputPrinterProfile = "media.icc";  // what the driver recommends
+  const ProfileLists lists = ListProfiles(ProfileListSet::Output, document->OutputPrinterProfile);
+  ASSERT_EQ(FileNames(lists.Printer), (std::vector<std::string>{"media.icc", std::string(kDefaultRgbProfileName),
+                                                                "screen.icm", "paper.icc"}));
+  // A new document: the system monitor, the printer driver matching.
+  OutputColorChoice choice = InitialOutputColorChoice(*document, lists);
+  EXPECT_EQ(choice.MonitorPosition, 0);
+  EXPECT_FALSE(choice.ByApplication);
+  EXPECT_EQ(choice.PrinterPosition, 0);
+
+  ConfirmOutputColorChoice(*document, lists, {1, true, 3});
+  EXPECT_EQ(document->OutputMonitorProfileState, 2);
+  EXPECT_EQ(document->OutputMonitorProfile, "screen.icm");
+  EXPECT_EQ(document->OutputPrinterControls, kByApplication);
+  EXPECT_EQ(document->OutputPrinterProfileState, 3);
+  EXPECT_EQ(document->OutputPrinterProfile, "paper.icc");
+  EXPECT_EQ(image->NeedsRedraw, 1);
+  choice = InitialOutputColorChoice(*document, lists);
+  EXPECT_EQ(choice.MonitorPosition, 1);
+  EXPECT_TRUE(choice.ByApplication);
+  EXPECT_EQ(choice.PrinterPosition, 3);
+  // What the chain then prints with.
+  std::string path;
+  ASSERT_TRUE(OpenRoleProfile(kRolePrinter, document->OutputPrinterProfileState, document->OutputPrinterProfile, &path));
+  EXPECT_EQ(path, places.First() + "/paper.icc");
+
+  // By the printer driver: the first entry, whatever was chosen.
+  ConfirmOutputColorChoice(*document, lists, {0, false, 2});
+  EXPECT_EQ(document->OutputPrinterControls, kByPrinterDriver);
+  EXPECT_EQ(document->OutputPrinterProfileState, 0);
+  EXPECT_EQ(document->OutputPrinterProfile, "media.icc");  // the first entry's item data
+
+  // Names not in a list select the role's default, else the first entry.
+  EXPECT_EQ(ProfileListPosition(lists.Monitor, "gone.icc", "screen.icm"), 1);
+  EXPECT_EQ(ProfileListPosition(lists.Monitor, "gone.icc", "gone too.icc"), 0);
 }
 
 }  // namespace
