@@ -20,9 +20,9 @@ std::string ProfileDescription(cmsHPROFILE profile);
 // empty when none matches.
 std::string FindProfileByDescription(std::string_view description);
 
-// True when the profile at `path` (or of that name) opens and its device class is "spac"
-// (a colour space conversion profile); `description` receives its
-// description when it opens.
+// True when the profile at `path` (or of that name) opens and its device
+// class is "spac" (a colour space conversion profile); `description`
+// receives its description when it opens.
 bool IsColorSpaceClassProfile(const std::string& path, std::string* description = nullptr);
 
 }  // namespace tl

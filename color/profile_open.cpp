@@ -1,6 +1,7 @@
 #include "color/profile_open.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
 #include "color/resource_profile.h"
