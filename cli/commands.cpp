@@ -4,10 +4,12 @@
 namespace tl::cli {
 
 extern const CliCommand kPageCommand;
+extern const CliCommand kProfilesCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       kPageCommand,
+      kProfilesCommand,
   };
   return commands;
 }

@@ -50,7 +50,7 @@ enum AlignVerticalCode : int32_t {
 };
 
 enum InkCode : int16_t { kInkBlack = 1, kInkColor = 2, kInkDuotint = 256 };
-enum OutputPrinterControlsCode : int16_t { kByApplication = 1, kByPrinterDriver = 3 };
+enum OutputPrinterControlsCode : int16_t { kByApplication = 1, kByMonitorSimulation = 2, kByPrinterDriver = 3 };
 enum CutLineModeCode : int16_t { kCutLineOff = 0, kCutLineFotoba = 1, kCutLineOthers = 2 };
 enum CutLineOthersCode : int16_t { kCutAroundImage = 1, kCutAtCorner = 2 };
 
@@ -128,18 +128,26 @@ struct LayoutDocument {
   BandSettings Footer;
   TextStyle HeaderFooterStyle;
 
-  // Input colour block
+  // Input colour block. The profile states are profile modes: positive
+  // for the named profile, 0 the role's built-in one, -1 its system default.
+  int16_t InputSrcProfileState = 1;
   std::string InputSrcProfile;
   int16_t InputSrcIntent = 1;
   int32_t InputSrcUseEmbedProfile = 0;
   int16_t InputSimMethod = 0;  // 0 none, 1 CMYK, 2 RGB
+  int16_t InputSimProfileState = 0;
   std::string InputSimProfile;
   int16_t InputSimIntent = 1;
 
   // Output colour block
+  int16_t OutputMonitorProfileState = -1;  // dialog: list position + 1
   std::string OutputMonitorProfile;
   int16_t OutputPrinterControls = kByPrinterDriver;
+  int16_t OutputPrinterProfileState = 0;  // printer list position; 0 "Recommended"
   std::string OutputPrinterProfile;
+  // Output of images decoded through the capture-matching path is left
+  // unconverted for printing.
+  int32_t LeaveCaptureMatchedUnmatched = 0;
 
   int16_t PageNumber = 1;
   int16_t MaxPageCount = 50;
