@@ -1,5 +1,7 @@
 #include "layout/arrange.h"
 
+#include <algorithm>
+
 #include "document/view_link.h"
 #include "layout/object_area.h"
 
@@ -29,15 +31,21 @@ void PullInside(LayoutObject& o, const LRect& bound) {
   if (nx != x || ny != y) MoveObjectTo(o, {ClampCoordinate(nx), ClampCoordinate(ny)});
 }
 
-void ClampAndRefresh(LayoutDocument& d) {
+// Keeps free objects in the layout area, repaints what changed and counts
+// the pages, in one walk through the list.
+void ClampRefreshAndCount(LayoutDocument& d) {
   const LRect bound = ClampBound(d);
+  int64_t bottom = 0;
   for (LayoutObject* o : d.Objects) {
-    if (!o->NeedsRedraw) continue;
-    // Objects the flow has not just placed.
-    if (d.Free || IsFreeElement(o) || d.Banner) PullInside(*o, bound);
-    if (d.View) d.View->InvalidateArea(ObjectArea(*o));
-    o->NeedsRedraw = 0;
+    if (o->NeedsRedraw) {
+      // Objects the flow has not just placed.
+      if (d.Free || IsFreeElement(o) || d.Banner) PullInside(*o, bound);
+      if (d.View) d.View->InvalidateArea(ObjectArea(*o));
+      o->NeedsRedraw = 0;
+    }
+    if (CountsForPages(*o)) bottom = std::max<int64_t>(bottom, int64_t(o->Origin.y) + o->Size.cy);
   }
+  UpdatePageCountFor(d, bottom);
 }
 
 // Centres an unplaced object in what the view shows of the current page,
@@ -118,8 +126,7 @@ void ArrangeLayout(LayoutDocument& document) {
       AlignPageBlocks(frame, first);
     }
   }
-  ClampAndRefresh(document);
-  UpdatePageCount(document);
+  ClampRefreshAndCount(document);
 }
 
 bool LayoutFits(const LayoutDocument& document) {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/image_desc.h"
 #include "document/layout_document.h"
 #include "document/message_box.h"
 #include "document/view_link.h"
+#include "layout/layout_services.h"
 #include "resources/string_table.h"
 
 namespace tl::fixtures {
@@ -45,6 +47,33 @@ struct FakeView final : ViewLink {
   void InvalidateArea(const LRect& area) override { areas.push_back(area); }
   void PageCountChanged() override {}
   LRect VisiblePageArea() const override { return visible; }
+};
+
+// Services that record what the operations ask of the upper layers.
+struct RecordingServices final : LayoutServices {
+  std::vector<int16_t> recorded;     // RecordUndo change codes
+  std::vector<int16_t> changedCodes;  // SetUndoChangeCode
+  int restores = 0;
+  int labels = 0;
+  int relabels = 0;
+  int previews = 0;
+  std::vector<std::pair<int16_t, int16_t>> turns;
+  bool undoWorks = true;
+  bool previewWorks = true;
+
+  bool RecordUndo(LayoutDocument&, int16_t code) override {
+    recorded.push_back(code);
+    return undoWorks;
+  }
+  void SetUndoChangeCode(int16_t code) override { changedCodes.push_back(code); }
+  void RestoreUndo(LayoutDocument&) override { ++restores; }
+  bool BuildPreview(ImageObject&) override {
+    ++previews;
+    return previewWorks;
+  }
+  void TurnPreview(ImageObject&, int16_t from, int16_t to) override { turns.emplace_back(from, to); }
+  void ComposeLabel(ImageObject&) override { ++labels; }
+  void RebuildLabels(LayoutDocument&) override { ++relabels; }
 };
 
 inline DocumentPtr NewDocument() { return DocumentPtr(DocumentNew(nullptr, nullptr)); }
