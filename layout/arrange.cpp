@@ -40,7 +40,7 @@ void ClampRefreshAndCount(LayoutDocument& d) {
     if (o->NeedsRedraw) {
       // Objects the flow has not just placed.
       if (d.Free || IsFreeElement(o) || d.Banner) PullInside(*o, bound);
-      if (d.View) d.View->InvalidateArea(ObjectArea(*o));
+      if (d.View) InvalidateObject(*d.View, *o);
       o->NeedsRedraw = 0;
     }
     if (CountsForPages(*o)) bottom = std::max<int64_t>(bottom, int64_t(o->Origin.y) + o->Size.cy);
@@ -59,7 +59,7 @@ void PlaceInView(LayoutDocument& d, LayoutObject& o) {
     y = pageTop + (int64_t(shown.top) + shown.bottom) / 2 - o.Size.cy / 2;
   }
   MoveObjectTo(o, {ClampCoordinate(x), ClampCoordinate(y)});
-  if (d.View) d.View->InvalidateArea(ObjectArea(o));
+  if (d.View) InvalidateObject(*d.View, o);
 }
 
 LayoutObject* PredecessorOf(const ObjectList& list, const LayoutObject& object) {
@@ -166,7 +166,7 @@ void PlaceNewObject(LayoutObject& object, FlowCursor* cursor) {
 
   if (d->View)
     for (LayoutObject* o = r.start; o; o = o->Next)
-      if (o->NeedsRedraw) d->View->InvalidateArea(ObjectArea(*o));
+      if (o->NeedsRedraw) InvalidateObject(*d->View, *o);
   // Appending never takes pages away, so a series only has to count them
   // again when the new rows reach past the last page.
   const bool counted = r.fromCursor && cursor->pagesCounted;

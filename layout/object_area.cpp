@@ -1,5 +1,6 @@
 #include "layout/object_area.h"
 
+#include "document/view_link.h"
 #include "layout/flow_engine.h"
 
 namespace tl {
@@ -23,6 +24,12 @@ void MoveObjectTo(LayoutObject& object, LPoint to) {
     line->End1 = Shifted(line->End1, dx, dy);
     line->End2 = Shifted(line->End2, dx, dy);
   }
+}
+
+void InvalidateObject(ViewLink& view, const LayoutObject& object) {
+  view.InvalidateArea(ObjectArea(object));
+  if (const ImageObject* image = AsImage(&object); image && !image->OuterRect.IsEmpty())
+    view.InvalidateArea(image->OuterRect);
 }
 
 }  // namespace tl

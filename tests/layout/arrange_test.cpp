@@ -292,6 +292,35 @@ TEST(ArrangeLayout, TellsTheViewEveryAreaItRedrawsAndClearsTheMarks) {
   d->View = nullptr;
 }
 
+TEST(ArrangeLayout, AMovedImageIsRepaintedWhereItWasDrawnToo) {
+  DocumentPtr d = NewDocument();
+  FakeView view;
+  d->View = &view;
+  ImageObject* image = AddBox(*d, 500, 500);
+  image->OuterRect = {2000, 3000, 2500, 3600};  // as last drawn, label included
+  ArrangeLayout(*d);
+  EXPECT_EQ(view.areas, (std::vector<LRect>{{1238, 45, 1738, 545}, {2000, 3000, 2500, 3600}}));
+  d->View = nullptr;
+}
+
+// Kinds with bit 0x4 or 0x8 (none is made today) end a row and a justified
+// block without taking a cell.
+TEST(ArrangeLayout, ARowBreakingKindEndsTheRowAndTheJustifiedBlock) {
+  DocumentPtr d = NewDocument();
+  d->AlignHorizontal = kAlignJustify;
+  ImageObject* first = AddBox(*d, 800, 600);
+  ImageObject* second = AddBox(*d, 800, 600);
+  LayoutObject* breaker = FreeTextObjectNew(d.get(), &d->Objects);
+  breaker->ObjectKind = 0x4;
+  breaker->Origin = {7, 7};
+  ImageObject* third = AddBox(*d, 800, 600);
+  ArrangeLayout(*d);
+  EXPECT_EQ(first->Origin, (LPoint{kLeft, kTop}));
+  EXPECT_EQ(second->Origin, (LPoint{kLeft + 870, kTop}));  // left: the block ended here
+  EXPECT_EQ(third->Origin, (LPoint{kLeft, kTop + 670}));
+  EXPECT_EQ(breaker->Origin, (LPoint{7, 7}));
+}
+
 TEST(ArrangeLayout, LeavesADocumentAloneUnlessItIsLive) {
   DocumentPtr d = NewDocument();
   ImageObject* image = AddBox(*d, 500, 500);
