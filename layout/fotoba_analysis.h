@@ -49,7 +49,8 @@ struct FotobaArrangement {
 bool AnalyseFotobaBlock(const std::vector<LRect>& images, int32_t fallbackDistance, FotobaArrangement& out);
 
 // The analysis of a document's images. Fotoba marks need automatic layout
-// with rows aligned left, right or centre, and a live document.
+// with rows aligned left, right or centre, and a live document. A single
+// image gets its outer marks at half the smaller of the two spacings.
 bool FotobaArrangementFor(const LayoutDocument& document, FotobaArrangement& out);
 
 // The band interspaces as a crop mark set keeps them: the centres of each
