@@ -105,12 +105,17 @@ void DocumentFree(LayoutDocument* document, DocumentList* list) {
 
 void DocumentDeleter::operator()(LayoutDocument* document) const { DocumentFree(document, nullptr); }
 
-void UpdatePageCount(LayoutDocument& d) {
-  if (d.RecordState != kRecordLive || d.PageHeight <= 0) return;
+bool CountsForPages(const LayoutObject& o) { return !(o.ObjectKind & kKindMaskNotCounted); }
 
+void UpdatePageCount(LayoutDocument& d) {
   int64_t bottom = 0;
   for (const LayoutObject* o : d.Objects)
-    if (!(o->ObjectKind & kKindMaskNotCounted)) bottom = std::max<int64_t>(bottom, int64_t(o->Origin.y) + o->Size.cy);
+    if (CountsForPages(*o)) bottom = std::max<int64_t>(bottom, int64_t(o->Origin.y) + o->Size.cy);
+  UpdatePageCountFor(d, bottom);
+}
+
+void UpdatePageCountFor(LayoutDocument& d, int64_t bottom) {
+  if (d.RecordState != kRecordLive || d.PageHeight <= 0) return;
 
   int64_t pages = (bottom + d.PageHeight - 1) / d.PageHeight;
   if (pages <= 0) pages = 1;

@@ -206,6 +206,11 @@ void DocumentFree(LayoutDocument* document, DocumentList* list);
 // The page count after an arrangement pass: pages follow the lowest object
 // in automatic layout (up to MaxPageCount); free layout keeps PageNumber.
 void UpdatePageCount(LayoutDocument& document);
+// The same with the lowest bottom edge of the counted objects already
+// measured (the arrangement pass measures it on its way through the list).
+void UpdatePageCountFor(LayoutDocument& document, int64_t lowestBottom);
+// Whether an object's bottom edge counts for the page count.
+bool CountsForPages(const LayoutObject& object);
 
 // MaxPageCount for a page height: 1 for banners, else how many pages of
 // this height fit into the longest layout, at least 1.

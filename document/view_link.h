@@ -24,6 +24,11 @@ class ViewLink {
   // The page count changed: refresh the navigator and rebuild the header
   // and footer texts.
   virtual void PageCountChanged() = 0;
+
+  // The part of the current page the view shows, in layout units relative
+  // to that page's top-left corner (scroll position plus the client area at
+  // the current zoom); empty when the view cannot tell.
+  virtual LRect VisiblePageArea() const { return {}; }
 };
 
 }  // namespace tl

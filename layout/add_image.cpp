@@ -1,0 +1,110 @@
+#include "layout/add_image.h"
+
+#include <climits>
+#include <utility>
+
+#include "document/message_box.h"
+#include "document/view_link.h"
+#include "layout/image_geometry.h"
+#include "layout/orientation.h"
+
+namespace tl {
+namespace {
+
+// The list's last object when the session knows it, so a series of adds
+// does not walk the list to find its end.
+LayoutObject* KnownTail(const LayoutDocument& d, const ImageAddSession& s) {
+  LayoutObject* tail = s.Cursor.tail;
+  return (s.Cursor.document == &d && tail && !tail->Next) ? tail : nullptr;
+}
+
+// A new image from the default settings, numbered and appended to the list.
+ImageObject* NewListImage(LayoutDocument& d, const ImageAddSession& s) {
+  ImageObject* image = ImageObjectNew(d.DefaultImageSettings, nullptr);
+  if (!image) return nullptr;
+  image->Owner = &d;
+  image->ObjectRole = kRoleListMember;
+  image->NeedsRedraw = 1;
+  image->ImageNumber = s.NextNumber > 0 ? s.NextNumber : NextImageNumber(d.Objects);
+  if (LayoutObject* tail = KnownTail(d, s)) tail->Next = image;
+  else ObjectAppend(d.Objects, image);
+  return image;
+}
+
+bool Describe(ImageObject& image, const ImageToAdd& file, LayoutServices& services) {
+  if (!file.Desc.Valid()) return services.ReadImageHeader(image, file.Path);
+  // A picture without pixels cannot be placed or drawn.
+  if (file.Desc.Width() == 0 || file.Desc.Height() == 0) return false;
+  image.ImageDesc = file.Desc;
+  image.Exif = file.Exif;
+  image.ImagePath = file.Path;
+  return true;
+}
+
+// Automatic rotation turns a quarter only where the flow gives the turned
+// box its own shape; a half turn is left to the user.
+void AutoRotate(const LayoutDocument& d, ImageObject& image) {
+  const int16_t turn = AutoRotationFor(image, d.AutoRotation);
+  if (turn != kTurnClockwise && turn != kTurnCounterClockwise) return;
+  if (d.Free || image.SizeMethod == kSizeFixed) return;
+  image.RotateFlip = ApplyOrientationCommand(image.RotateFlip, turn);
+  std::swap(image.Size.cx, image.Size.cy);
+}
+
+}  // namespace
+
+bool AddImageFile(LayoutDocument& d, const ImageToAdd& file, LayoutServices& services, ImageAddSession* session) {
+  if (!d.DefaultImageSettings) return false;
+  if (!services.RecordUndo(d, kChangeAddObject)) return false;
+
+  ImageAddSession single;
+  ImageAddSession& s = session ? *session : single;
+  const int16_t nextNumber = s.NextNumber;
+  ImageObject* image = NewListImage(d, s);
+  if (!image) {
+    ShowMessage(kNotEnoughMemory, MessageIcon::Stop);
+    return false;
+  }
+  const auto drop = [&] {
+    ObjectFree(image, &d.Objects);
+    s.NextNumber = nextNumber;
+  };
+
+  if (!Describe(*image, file, services)) {
+    drop();
+    return false;
+  }
+  if (!SizeNewImage(*image)) {
+    drop();
+    ShowMessage(kImageSizeOutOfRange, MessageIcon::Stop);
+    return false;
+  }
+  AutoRotate(d, *image);
+  services.ComposeLabel(*image);
+  image->Origin.x = kUnplacedX;
+
+  if (!CanPlaceImage(*image, &s.Cursor)) {
+    drop();
+    ShowMessage(kIllegalOperation, MessageIcon::Exclamation);
+    services.RestoreUndo(d);
+    s = ImageAddSession();  // the restore may have rebuilt the list
+    if (d.View) d.View->Invalidate();
+    return false;
+  }
+
+  // One Undo takes back every image of the series.
+  services.SetUndoChangeCode(kChangeGetImages);
+  const FlowCursor before = s.Cursor;
+  PlaceNewObject(*image, &s.Cursor);
+  if (!services.BuildPreview(*image)) {
+    drop();
+    s.Cursor = before;
+    UpdatePageCount(d);
+    return false;
+  }
+  d.Modified = 1;
+  s.NextNumber = image->ImageNumber < SHRT_MAX ? int16_t(image->ImageNumber + 1) : 0;
+  return true;
+}
+
+}  // namespace tl
