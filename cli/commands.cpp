@@ -3,11 +3,13 @@
 
 namespace tl::cli {
 
+extern const CliCommand kInfoCommand;
 extern const CliCommand kPageCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       kPageCommand,
+      kInfoCommand,
   };
   return commands;
 }

@@ -123,7 +123,35 @@ std::string ChoiceText(int value, int text0, int text1, int text2, int other) {
   return StringCopy(other);
 }
 
+// The presence bit an Exif row needs (0: none beyond the Exif block).
+uint32_t RowPresenceBit(int row) {
+  switch (row) {
+    case kItemExifVersion: return kExifHasVersion;
+    case kItemLightSource: return kExifHasLightSource;
+    case kItemExposureTime: return kExifHasExposureTime;
+    case kItemExposureBias: return kExifHasExposureBias;
+    case kItemFNumber: return kExifHasFNumber;
+    case kItemIsoSpeed: return kExifHasIsoSpeed;
+    case kItemWhiteBalance: return kExifHasWhiteBalance;
+    case kItemColorSpace: return kExifHasColorSpace;
+    case kItemContrast: return kExifHasContrast;
+    case kItemSaturation: return kExifHasSaturation;
+    case kItemFlash:
+    case kItemFlashMode: return kExifHasFlash;
+  }
+  return 0;
+}
+
 }  // namespace
+
+bool InformationRowFilled(const ImageObject& image, int row) {
+  if (row < 0 || row >= kImageItemCount) return false;
+  if (row <= kItemResolution) return true;
+  if (row <= kItemSimulationProfile) return image.ColorSpace != kSpaceGray;
+  if (image.Exif.ExifPresence == 0) return false;
+  const uint32_t bit = RowPresenceBit(row);
+  return bit == 0 || (image.Exif.ExifPresence & bit);
+}
 
 std::string FormatImageItem(const ImageObject& image, int item, const ProfileNames* profiles) {
   const ExifFields& exif = image.Exif;
