@@ -269,6 +269,9 @@ bool WriteTiff(const std::string& path, const TiffSpec& s) {
   }
   if (!s.Icc.empty()) TIFFSetField(tiff, TIFFTAG_ICCPROFILE, uint32_t(s.Icc.size()), s.Icc.data());
   if (s.Compression == COMPRESSION_JPEG) TIFFSetField(tiff, TIFFTAG_JPEGQUALITY, 95);
+  // Raw YCbCr rows of whole pixels.
+  if (s.Photometric == PHOTOMETRIC_YCBCR && s.Compression != COMPRESSION_JPEG)
+    TIFFSetField(tiff, TIFFTAG_YCBCRSUBSAMPLING, uint16_t(1), uint16_t(1));
   const bool tiled = s.TileWidth > 0;
   if (tiled) {
     TIFFSetField(tiff, TIFFTAG_TILEWIDTH, uint32_t(s.TileWidth));
