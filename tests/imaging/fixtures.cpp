@@ -168,7 +168,8 @@ Bytes ExifBuilder::Tiff() const {
     dirs[kIfd1].push_back({514, 4, 1, {}});
   }
   auto dirSize = [](const std::vector<Entry>& d) { return d.empty() ? 0u : uint32_t(2 + 12 * d.size() + 4); };
-  const uint32_t ifd0 = 8, exif = ifd0 + dirSize(dirs[kIfd0]), ifd1 = exif + dirSize(dirs[kExifIfd]);
+  // The first directory is always there, even without entries.
+  const uint32_t ifd0 = 8, exif = ifd0 + uint32_t(2 + 12 * dirs[kIfd0].size() + 4), ifd1 = exif + dirSize(dirs[kExifIfd]);
   uint32_t values = ifd1 + dirSize(dirs[kIfd1]);
   uint32_t valueSize = 0;
   for (auto& d : dirs)
@@ -182,8 +183,8 @@ Bytes ExifBuilder::Tiff() const {
   Put16(out, 42);
   Put32(out, ifd0);
   Bytes area;
-  auto writeDir = [&](std::vector<Entry>& d, uint32_t next) {
-    if (d.empty()) return;
+  auto writeDir = [&](std::vector<Entry>& d, uint32_t next, bool always = false) {
+    if (d.empty() && !always) return;
     Put16(out, uint16_t(d.size()));
     for (Entry& e : d) {
       Put16(out, e.Tag);
@@ -212,7 +213,7 @@ Bytes ExifBuilder::Tiff() const {
     }
     Put32(out, next);
   };
-  writeDir(dirs[kIfd0], hasThumb ? ifd1 : 0);
+  writeDir(dirs[kIfd0], hasThumb ? ifd1 : 0, true);
   writeDir(dirs[kExifIfd], 0);
   writeDir(dirs[kIfd1], 0);
   out.insert(out.end(), area.begin(), area.end());
