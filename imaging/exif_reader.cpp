@@ -24,6 +24,9 @@ enum EntryType : uint16_t {
   kTypeSShort = 8,
   kTypeSLong = 9,
   kTypeSRational = 10,
+  kTypeLong8 = 16,
+  kTypeSLong8 = 17,
+  kTypeIfd8 = 18,
 };
 
 enum Tag : uint16_t {
@@ -54,7 +57,7 @@ enum Tag : uint16_t {
 };
 
 constexpr uint16_t kCompressionJpeg = 6;
-constexpr size_t kEntryBytes = 12;
+constexpr uint16_t kBigVersion = 43;
 constexpr size_t kExifVersionBytes = 4;
 
 size_t TypeSize(uint16_t type) {
@@ -62,7 +65,7 @@ size_t TypeSize(uint16_t type) {
     case kTypeByte: case kTypeAscii: case kTypeSByte: case kTypeUndefined: return 1;
     case kTypeShort: case kTypeSShort: return 2;
     case kTypeLong: case kTypeSLong: return 4;
-    case kTypeRational: case kTypeSRational: return 8;
+    case kTypeRational: case kTypeSRational: case kTypeLong8: case kTypeSLong8: case kTypeIfd8: return 8;
   }
   return 0;
 }
@@ -70,64 +73,79 @@ size_t TypeSize(uint16_t type) {
 struct Entry {
   uint16_t Tag = 0;
   uint16_t Type = 0;
-  uint32_t Count = 0;
-  uint8_t Field[4] = {};  // the value itself when it fits, else its offset
+  uint64_t Count = 0;
+  uint8_t Field[8] = {};  // the value itself when it fits, else its offset
 };
 
-// One TIFF structure read through a bounded source in its byte order.
+// One TIFF structure read through a bounded source in its byte order; a
+// BigTIFF structure has 8-byte counts and offsets.
 class TiffStructure {
  public:
   explicit TiffStructure(const ByteSource& source) : source_(source) {}
 
   // Reads the byte-order mark and the first directory's offset.
-  bool Open(uint32_t& firstDirectory) {
-    uint8_t head[8];
-    if (!source_.Read(0, head, sizeof head)) return false;
+  bool Open(uint64_t& firstDirectory) {
+    uint8_t head[16];
+    if (!source_.Read(0, head, 8)) return false;
     if (head[0] == 'I' && head[1] == 'I')
       big_ = false;
     else if (head[0] == 'M' && head[1] == 'M')
       big_ = true;
     else
       return false;
+    if (U16(head + 2) == kBigVersion) {
+      if (!source_.Read(8, head + 8, 8)) return false;
+      wide_ = true;
+      firstDirectory = U64(head + 8);
+      return true;
+    }
     firstDirectory = U32(head + 4);
     return true;
   }
 
   uint16_t U16(const uint8_t* p) const { return big_ ? Big16(p) : Little16(p); }
   uint32_t U32(const uint8_t* p) const { return big_ ? Big32(p) : Little32(p); }
+  uint64_t U64(const uint8_t* p) const {
+    const uint64_t a = U32(p), b = U32(p + 4);
+    return big_ ? (a << 32 | b) : (b << 32 | a);
+  }
+  // A count or offset: 4 bytes, or 8 in a BigTIFF structure.
+  uint64_t Word(const uint8_t* p) const { return wide_ ? U64(p) : U32(p); }
 
   // Calls `visit` for each entry of the directory at `offset`; returns the
   // next directory's offset (0 when there is none or the walk broke off).
   template <typename Visit>
-  uint32_t Walk(uint32_t offset, Visit&& visit) const {
-    uint8_t countBytes[2];
-    if (offset == 0 || !source_.Read(offset, countBytes, 2)) return 0;
-    const uint16_t count = U16(countBytes);
-    for (uint16_t i = 0; i < count; ++i) {
-      uint8_t raw[kEntryBytes];
-      if (!source_.Read(uint64_t(offset) + 2 + uint64_t(i) * kEntryBytes, raw, sizeof raw)) return 0;
+  uint64_t Walk(uint64_t offset, Visit&& visit) const {
+    const size_t countBytes = wide_ ? 8 : 2, entryBytes = wide_ ? 20 : 12, word = wide_ ? 8 : 4;
+    uint8_t countField[8];
+    if (offset == 0 || !source_.Read(offset, countField, countBytes)) return 0;
+    const uint64_t count = wide_ ? U64(countField) : U16(countField);
+    for (uint64_t i = 0; i < count; ++i) {
+      uint8_t raw[20];
+      if (!source_.Read(offset + countBytes + i * entryBytes, raw, entryBytes)) return 0;
       Entry entry;
       entry.Tag = U16(raw);
       entry.Type = U16(raw + 2);
-      entry.Count = U32(raw + 4);
-      std::memcpy(entry.Field, raw + 8, 4);
+      entry.Count = Word(raw + 4);
+      std::memcpy(entry.Field, raw + 4 + word, word);
       if (!visit(entry)) return 0;
     }
-    uint8_t next[4];
-    if (!source_.Read(uint64_t(offset) + 2 + uint64_t(count) * kEntryBytes, next, 4)) return 0;
-    return U32(next);
+    uint8_t next[8];
+    if (!source_.Read(offset + countBytes + count * entryBytes, next, word)) return 0;
+    return Word(next);
   }
 
   // The bytes of the entry's value: in its field when they fit, else at the
   // offset the field holds. At most `limit` bytes are taken.
   bool Bytes(const Entry& e, size_t limit, std::vector<uint8_t>& out) const {
-    const uint64_t total = uint64_t(TypeSize(e.Type)) * e.Count;
+    const uint64_t size = TypeSize(e.Type);
+    const uint64_t total = e.Count > UINT64_MAX / 8 ? UINT64_MAX : size * e.Count;
     const uint64_t take = std::min<uint64_t>(total, limit);
-    if (total <= 4) {
+    if (total <= (wide_ ? 8u : 4u)) {
       out.assign(e.Field, e.Field + take);
       return true;
     }
-    return source_.ReadBlock(U32(e.Field), take, out);
+    return source_.ReadBlock(Offset(e), take, out);
   }
 
   // A text value ended at its first zero byte (or its count).
@@ -148,6 +166,9 @@ class TiffStructure {
       case kTypeSShort: value = int16_t(U16(e.Field)); return true;
       case kTypeLong: value = U32(e.Field); return true;
       case kTypeSLong: value = int32_t(U32(e.Field)); return true;
+      case kTypeLong8:
+      case kTypeSLong8:
+      case kTypeIfd8: value = wide_ ? int64_t(U64(e.Field)) : 0; return wide_;
     }
     return false;
   }
@@ -155,18 +176,23 @@ class TiffStructure {
   bool Rational(const Entry& e, uint32_t& numerator, uint32_t& denominator) const {
     if ((e.Type != kTypeRational && e.Type != kTypeSRational) || e.Count == 0) return false;
     uint8_t pair[8];
-    if (!source_.Read(U32(e.Field), pair, sizeof pair)) return false;
+    // A rational fits in a BigTIFF entry's field.
+    if (wide_)
+      std::memcpy(pair, e.Field, sizeof pair);
+    else if (!source_.Read(U32(e.Field), pair, sizeof pair))
+      return false;
     numerator = U32(pair);
     denominator = U32(pair + 4);
     return true;
   }
 
-  uint32_t Offset(const Entry& e) const { return U32(e.Field); }
+  uint64_t Offset(const Entry& e) const { return Word(e.Field); }
   const ByteSource& Source() const { return source_; }
 
  private:
   const ByteSource& source_;
   bool big_ = false;
+  bool wide_ = false;
 };
 
 int16_t ClampShort(int64_t v) {
@@ -251,14 +277,14 @@ void ReadExifEntry(const TiffStructure& tiff, const Entry& e, ExifFields& exif) 
   }
 }
 
-BitmapPtr ReadJpegThumbnailAt(const TiffStructure& tiff, uint32_t offset, uint32_t length) {
+BitmapPtr ReadJpegThumbnailAt(const TiffStructure& tiff, uint64_t offset, uint64_t length) {
   std::vector<uint8_t> jpeg;
   if (!tiff.Source().ReadBlock(offset, length, jpeg)) return nullptr;
   return DecodeJpegMemory(jpeg.data(), jpeg.size(), kMaxThumbnailPixels);
 }
 
 // The thumbnail directory: a JPEG thumbnail when its compression says so.
-BitmapPtr ReadThumbnailDirectory(const TiffStructure& tiff, uint32_t offset) {
+BitmapPtr ReadThumbnailDirectory(const TiffStructure& tiff, uint64_t offset) {
   int64_t compression = 0, thumbOffset = 0, thumbLength = 0;
   tiff.Walk(offset, [&](const Entry& e) {
     if (e.Tag == kTagCompression) tiff.Integer(e, compression);
@@ -267,14 +293,14 @@ BitmapPtr ReadThumbnailDirectory(const TiffStructure& tiff, uint32_t offset) {
     return true;
   });
   if (compression != kCompressionJpeg || thumbOffset <= 0 || thumbLength <= 0) return nullptr;
-  return ReadJpegThumbnailAt(tiff, uint32_t(thumbOffset), uint32_t(thumbLength));
+  return ReadJpegThumbnailAt(tiff, uint64_t(thumbOffset), uint64_t(thumbLength));
 }
 
 }  // namespace
 
 bool ReadExifIfd0(const ByteSource& source, ExifFields& exif) {
   TiffStructure tiff(source);
-  uint32_t first = 0;
+  uint64_t first = 0;
   if (!tiff.Open(first)) return false;
   exif.ExifPresence = kExifBlockFound;
   tiff.Walk(first, [&](const Entry& e) {
@@ -286,12 +312,12 @@ bool ReadExifIfd0(const ByteSource& source, ExifFields& exif) {
 
 BitmapPtr ReadExif(const ByteSource& source, ExifFields& exif) {
   TiffStructure tiff(source);
-  uint32_t first = 0;
+  uint64_t first = 0;
   if (!tiff.Open(first)) return nullptr;
 
   BitmapPtr thumbnail;
-  uint32_t exifDirectory = 0;
-  const uint32_t next = tiff.Walk(first, [&](const Entry& e) {
+  uint64_t exifDirectory = 0;
+  const uint64_t next = tiff.Walk(first, [&](const Entry& e) {
     ReadCameraEntry(tiff, e, exif);
     if (e.Tag == kTagPhotoshop && !thumbnail) {
       SubByteSource resources(source, tiff.Offset(e), e.Count);

@@ -17,8 +17,6 @@
 namespace tl {
 namespace {
 
-// Rows of the RGBA reader's working raster.
-constexpr uint32_t kRgbaBandRows = 64;
 // A band buffer beyond this is no real file's strip or tile row.
 constexpr uint64_t kMaxBandBytes = uint64_t(1) << 30;
 
@@ -232,34 +230,31 @@ int DecodeRows(TIFF* tiff, const TiffLayout& t, OffscreenBitmap& image, Offscree
   return 0;
 }
 
+// libtiff's RGBA reader fills the bitmap itself (each pixel a 32-bit value
+// holding red, green, blue and alpha from its low byte up); the bytes are
+// then put in the bitmap's order. Whole strips are read once this way,
+// which codecs such as old-style JPEG need.
 int DecodeThroughRgba(TIFF* tiff, const TiffLayout& t, OffscreenBitmap& image) {
   char problem[1024];
   TIFFRGBAImage rgba{};
   if (!TIFFRGBAImageOK(tiff, problem) || !TIFFRGBAImageBegin(&rgba, tiff, 0, problem)) return kMessageNotSupported;
-  rgba.req_orientation = ORIENTATION_TOPLEFT;
-  Buffer<uint32_t> raster = NewBuffer<uint32_t>(size_t(t.Width) * kRgbaBandRows);
-  int result = raster ? 0 : kMessageNotEnoughMemory;
-  for (uint32_t top = 0; result == 0 && top < t.Height; top += kRgbaBandRows) {
-    const uint32_t rows = std::min(kRgbaBandRows, t.Height - top);
-    rgba.row_offset = int(top);
-    rgba.col_offset = 0;
-    if (!TIFFRGBAImageGet(&rgba, raster.get(), t.Width, rows)) {
-      result = kMessageNotSupported;
-      break;
-    }
-    for (uint32_t r = 0; r < rows; ++r) {
-      const uint32_t* from = raster.get() + size_t(r) * t.Width;
-      uint8_t* to = image.Row(int32_t(top + r));
-      for (uint32_t x = 0; x < t.Width; ++x, to += 4) {
-        to[0] = uint8_t(TIFFGetB(from[x]));
-        to[1] = uint8_t(TIFFGetG(from[x]));
-        to[2] = uint8_t(TIFFGetR(from[x]));
-        to[3] = 0;
-      }
-    }
-  }
+  // The picture is kept as stored (the row conversions do not turn it either).
+  uint16_t orientation = ORIENTATION_TOPLEFT;
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
+  rgba.req_orientation = orientation <= ORIENTATION_BOTLEFT ? orientation : ORIENTATION_TOPLEFT;
+  auto* raster = reinterpret_cast<uint32_t*>(image.Pixels.get());
+  const bool read = TIFFRGBAImageGet(&rgba, raster, t.Width, t.Height);
   TIFFRGBAImageEnd(&rgba);
-  return result;
+  if (!read) return kMessageNotSupported;
+  for (size_t i = 0, n = size_t(t.Width) * t.Height; i < n; ++i) {
+    const uint32_t v = raster[i];
+    uint8_t* p = image.Pixels.get() + 4 * i;
+    p[0] = uint8_t(TIFFGetB(v));
+    p[1] = uint8_t(TIFFGetG(v));
+    p[2] = uint8_t(TIFFGetR(v));
+    p[3] = 0;
+  }
+  return 0;
 }
 
 // Decodes the first image of an open file; 0, or the message code.
