@@ -124,7 +124,7 @@ BitmapPtr DecodeJpegFile(const ImageObject& image, const DecodeRequest& request,
   JpegPixels pixels;
   {
     JpegDecompressor jpeg;
-    jpeg_stdio_src(jpeg.get(), file.get());
+    UseFileSource(jpeg.get(), file.get(), kDecodePieceBytes);
     const bool decoded = RunGuarded(
         jpeg.Errors(), [&] { return DecodeGuarded(*jpeg.get(), request.Requested, request.Mask != nullptr, OffscreenBitmap::kMaxPixels,
                              pixels);

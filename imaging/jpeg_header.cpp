@@ -65,7 +65,7 @@ bool ReadJpegHeader(ImageObject& image) {
   if (!file) return false;
 
   JpegDecompressor jpeg;
-  jpeg_stdio_src(jpeg.get(), file.get());
+  UseFileSource(jpeg.get(), file.get(), kHeaderPieceBytes);
   const bool read = RunGuarded(jpeg.Errors(), [&] {
     jpeg_save_markers(jpeg.get(), kMarkerApp1, kJpegMarkerMaxLength);
     jpeg_save_markers(jpeg.get(), kMarkerApp5, kJpegMarkerMaxLength);

@@ -60,6 +60,13 @@ bool RunGuarded(JpegErrorManager& errors, Work&& work) {
   return work();
 }
 
+// An open file as the decompression object's input, read in pieces of
+// `pieceBytes`; unwanted markers are skipped with seeks. The end of the file
+// before the end of the image is handled as for data in memory, below.
+inline constexpr size_t kHeaderPieceBytes = 4096;
+inline constexpr size_t kDecodePieceBytes = 64 * 1024;
+void UseFileSource(j_decompress_ptr info, FILE* file, size_t pieceBytes);
+
 // Data in memory as the decompression object's input, handed over in
 // pieces of 4096 bytes. An empty buffer is a library error; data that ends
 // before the image does gives the library's premature-end warning and an
