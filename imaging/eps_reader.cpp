@@ -1,5 +1,6 @@
 #include "imaging/eps_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "document/layout_object.h"
@@ -200,7 +201,7 @@ bool ReadEpsHeader(ImageObject& image) {
   desc.SetCodecType(kCodecEps);
   desc.SetWidth(d.Width);
   desc.SetHeight(d.Height);
-  desc.SetDepth(int16_t(d.BitsPerChannel * d.Channels));
+  desc.SetDepth(int16_t(std::min<int64_t>(int64_t(d.BitsPerChannel) * d.Channels, INT16_MAX)));
   ReadResolution(file.get(), desc);
   StoreImageData(desc, d);
   image.ImageDesc = std::move(desc);

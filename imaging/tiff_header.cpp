@@ -1,4 +1,6 @@
 // The TIFF header reader, colour space, profile and thumbnail.
+#include <algorithm>
+
 #include "document/layout_object.h"
 #include "imaging/byte_source.h"
 #include "imaging/exif_reader.h"
@@ -61,7 +63,7 @@ bool ReadTiffHeader(ImageObject& image) {
   TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, &samples);
   TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_BITSPERSAMPLE, &bits);
   if (samples > kMaxSamples) return false;
-  desc.SetDepth(int16_t(bits * samples));
+  desc.SetDepth(int16_t(std::min<int64_t>(int64_t(bits) * samples, INT16_MAX)));
 
   uint32_t profileLength = 0;
   void* profile = nullptr;
