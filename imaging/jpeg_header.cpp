@@ -65,14 +65,7 @@ bool ReadJpegHeader(ImageObject& image) {
   if (!file) return false;
 
   JpegDecompressor jpeg;
-  UseFileSource(jpeg.get(), file.get(), kHeaderPieceBytes);
-  const bool read = RunGuarded(jpeg.Errors(), [&] {
-    jpeg_save_markers(jpeg.get(), kMarkerApp1, kJpegMarkerMaxLength);
-    jpeg_save_markers(jpeg.get(), kMarkerApp5, kJpegMarkerMaxLength);
-    jpeg_save_markers(jpeg.get(), kMarkerApp2, kJpegMarkerMaxLength);
-    return jpeg_read_header(jpeg.get(), TRUE) == JPEG_HEADER_OK;
-  });
-  if (!read) return false;
+  if (!ReadJpegHeaderMarkers(jpeg, file.get(), {kMarkerApp1, kMarkerApp5, kMarkerApp2})) return false;
 
   const jpeg_decompress_struct& info = *jpeg.get();
   const bool eff = HasEffMarker(info.marker_list);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "imaging/jpeg_library.h"
+
 namespace tl {
 namespace {
 
@@ -42,6 +44,14 @@ size_t WalkIccSegments(const jpeg_marker_struct* markers, Take&& take) {
 }
 
 }  // namespace
+
+bool ReadJpegHeaderMarkers(JpegDecompressor& jpeg, FILE* file, std::initializer_list<int> saved) {
+  UseFileSource(jpeg.get(), file, kHeaderPieceBytes);
+  return RunGuarded(jpeg.Errors(), [&] {
+    for (int code : saved) jpeg_save_markers(jpeg.get(), code, kJpegMarkerMaxLength);
+    return jpeg_read_header(jpeg.get(), TRUE) == JPEG_HEADER_OK;
+  });
+}
 
 bool HasEffMarker(const jpeg_marker_struct* markers) {
   for (const auto* m = markers; m; m = m->next)

@@ -6,11 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
 #include <jpeglib.h>
 
 namespace tl {
+
+class JpegDecompressor;
 
 inline constexpr int kMarkerApp1 = JPEG_APP0 + 1;
 inline constexpr int kMarkerApp2 = JPEG_APP0 + 2;
@@ -19,6 +22,10 @@ inline constexpr int kMarkerApp13 = JPEG_APP0 + 13;
 
 // The identifier before the TIFF structure of an Exif marker.
 inline constexpr size_t kExifIdentifierBytes = 6;
+
+// Reads the header of an open file with the `saved` markers kept (in
+// decompressor->marker_list); false when the library cannot read it.
+bool ReadJpegHeaderMarkers(JpegDecompressor& decompressor, FILE* file, std::initializer_list<int> saved);
 
 bool HasEffMarker(const jpeg_marker_struct* markers);
 

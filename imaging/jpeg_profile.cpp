@@ -11,12 +11,7 @@ bool ReadJpegProfile(const ImageObject& image, std::vector<uint8_t>& profile) {
   FilePtr file = OpenForReading(image.ImagePath);
   if (!file) return false;
   JpegDecompressor jpeg;
-  UseFileSource(jpeg.get(), file.get(), kHeaderPieceBytes);
-  const bool read = RunGuarded(jpeg.Errors(), [&] {
-    jpeg_save_markers(jpeg.get(), kMarkerApp2, kJpegMarkerMaxLength);
-    return jpeg_read_header(jpeg.get(), TRUE) == JPEG_HEADER_OK;
-  });
-  return read && JoinIccProfile(jpeg->marker_list, profile);
+  return ReadJpegHeaderMarkers(jpeg, file.get(), {kMarkerApp2}) && JoinIccProfile(jpeg->marker_list, profile);
 }
 
 }  // namespace tl

@@ -1,12 +1,4 @@
-// Fuzzes the bmp reader through the whole intake of an image file.
+// Fuzzes the bitmap reader through the whole intake of an image file.
 #include "fuzz/imaging/fuzz_image_file.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  tl::fuzz::LimitDecodes();
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, ".bmp"));
-  return 0;
-}
+TL_IMAGE_FILE_FUZZER(".bmp")

@@ -47,3 +47,14 @@ inline void TakeImage(const std::string& path) {
 }
 
 }  // namespace tl::fuzz
+
+// A fuzz target that takes its input in as an image file with `extension`.
+#define TL_IMAGE_FILE_FUZZER(extension)                                         \
+  extern "C" int LLVMFuzzerInitialize(int*, char***) {                          \
+    tl::fuzz::LimitDecodes();                                                   \
+    return 0;                                                                   \
+  }                                                                             \
+  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {     \
+    tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, extension));           \
+    return 0;                                                                   \
+  }

@@ -78,6 +78,15 @@ test::Bytes RunCommand(const std::string& command, bool* ok = nullptr) {
 
 bool HaveTool(const char* tool) { return std::system((std::string("command -v ") + tool + " >/dev/null").c_str()) == 0; }
 
+// The image's header and its pixels at full size (or `request`).
+BitmapPtr DecodeFile(const std::string& path, ImageObject& image, const LSize* request = nullptr) {
+  int message = 0;
+  if (!ReadImageHeader(image, path)) return nullptr;
+  BitmapPtr pixels = DecodeImagePixels(image, 0, request, nullptr, nullptr, message);
+  EXPECT_TRUE(pixels) << message;
+  return pixels;
+}
+
 struct Taken {
   ImageObject Image;
   bool Ok = false;
@@ -260,10 +269,8 @@ TEST(Corpus, TiffPixelsMatchTiff2rgba) {
     if (kRefused.count(Name(path))) continue;
     SCOPED_TRACE(path);
     ImageObject image;
-    ASSERT_TRUE(ReadImageHeader(image, path));
-    int message = 0;
-    BitmapPtr ours = DecodeImagePixels(image, 0, nullptr, nullptr, nullptr, message);
-    ASSERT_TRUE(ours) << message;
+    BitmapPtr ours = DecodeFile(path, image);
+    ASSERT_TRUE(ours);
     const std::string reference = dir.File("reference.tif");
     bool ran = false;
     RunCommand("tiff2rgba -c none " + Quoted(path) + " " + Quoted(reference) + " 2>/dev/null", &ran);
@@ -300,10 +307,8 @@ TEST(Corpus, BitmapPixelsMatchImageMagick) {
     if (kRefused.count(Name(path)) || Name(path) == "bad_rle.bmp") continue;
     SCOPED_TRACE(path);
     ImageObject image;
-    ASSERT_TRUE(ReadImageHeader(image, path));
-    int message = 0;
-    BitmapPtr ours = DecodeImagePixels(image, 0, nullptr, nullptr, nullptr, message);
-    ASSERT_TRUE(ours) << message;
+    BitmapPtr ours = DecodeFile(path, image);
+    ASSERT_TRUE(ours);
     int rw = 0, rh = 0;
     std::vector<uint32_t> theirs;
     ASSERT_TRUE(ParsePnm(RunCommand("convert " + Quoted(path) + " -depth 8 ppm:- 2>/dev/null"), rw, rh, theirs));

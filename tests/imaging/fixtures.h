@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/message_box.h"
 #include "imaging/offscreen_bitmap.h"
 
 namespace tl::test {
@@ -135,6 +136,16 @@ struct BmpSpec {
   std::function<uint32_t(int x, int y)> Pixel;  // palette index or 0x00RRGGBB (16-bit: 5-5-5)
 };
 Bytes MakeBmp(const BmpSpec& spec);
+
+// Keeps the text of every message shown.
+class RecordingSink : public MessageSink {
+ public:
+  MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons, MessageAnswer headless) override {
+    texts.emplace_back(text);
+    return headless;
+  }
+  std::vector<std::string> texts;
+};
 
 // The pixel at x, y as 0x00RRGGBB.
 uint32_t RgbAt(const OffscreenBitmap& b, int x, int y);

@@ -19,15 +19,6 @@ namespace {
 using test::ExifBuilder;
 using test::JpegSpec;
 
-class RecordingSink : public MessageSink {
- public:
-  MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons, MessageAnswer headless) override {
-    texts.emplace_back(text);
-    return headless;
-  }
-  std::vector<std::string> texts;
-};
-
 class FakeMatcher : public PixelMatcher {
  public:
   explicit FakeMatcher(bool succeed) : succeed_(succeed) {}
@@ -52,7 +43,7 @@ class ImageLoaderTest : public ::testing::Test {
   }
 
   test::TempFolder dir_;
-  RecordingSink messages_;
+  test::RecordingSink messages_;
   std::unique_ptr<ScopedMessageSink> sink_;
   ImageObject image_;
 };

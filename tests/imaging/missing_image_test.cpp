@@ -30,15 +30,6 @@ class ScriptedPrompt : public MissingImagePrompt {
   std::vector<std::string> asked;
 };
 
-class CountingSink : public MessageSink {
- public:
-  MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons, MessageAnswer headless) override {
-    texts.emplace_back(text);
-    return headless;
-  }
-  std::vector<std::string> texts;
-};
-
 class MissingImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -104,7 +95,7 @@ TEST_F(MissingImageTest, IgnoreStopAndCancelSkipTheImage) {
 }
 
 TEST_F(MissingImageTest, ExtendedFormatsWithoutTheImporterAreSkippedWithOneNotice) {
-  CountingSink sink;
+  test::RecordingSink sink;
   ScopedMessageSink scope(&sink);
   EXPECT_FALSE(Locate(dir_.File("one.png")));
   EXPECT_FALSE(Locate(dir_.File("two.PNG")));
