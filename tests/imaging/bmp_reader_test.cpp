@@ -11,7 +11,7 @@
 namespace tl {
 namespace {
 
-using test::BmpSpec;
+using test::BmpRecipe;
 using test::Bytes;
 
 const std::vector<uint32_t> kPalette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x808080, 0xFFFFFF,
@@ -20,9 +20,9 @@ const std::vector<uint32_t> kPalette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 
 
 class BmpReaderTest : public ::testing::Test {
  protected:
-  BitmapPtr Decode(const BmpSpec& spec) {
+  BitmapPtr Decode(const BmpRecipe& recipe) {
     const std::string path = dir_.File("image.bmp");
-    EXPECT_TRUE(test::WriteBytes(path, test::MakeBmp(spec)));
+    EXPECT_TRUE(test::WriteBytes(path, test::MakeBmp(recipe)));
     image_ = ImageObject();
     if (!ReadImageHeader(image_, path)) return nullptr;
     int message = 0;
@@ -52,12 +52,12 @@ TEST_F(BmpReaderTest, EveryDepthDecodesTopRowFirst) {
                {"24-bit", 24, false, false},        {"16-bit 5-5-5", 16, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    BmpSpec spec;
-    spec.Bits = c.bits;
-    spec.TopDown = c.topDown;
-    spec.CoreHeader = c.core;
+    BmpRecipe recipe;
+    recipe.Bits = c.bits;
+    recipe.TopDown = c.topDown;
+    recipe.CoreHeader = c.core;
     const uint32_t colours = c.bits <= 8 ? std::min<uint32_t>(1u << c.bits, uint32_t(kPalette.size())) : 0;
-    if (colours) spec.Palette.assign(kPalette.begin(), kPalette.begin() + colours);
+    if (colours) recipe.Palette.assign(kPalette.begin(), kPalette.begin() + colours);
     // Pixel value, and the colour it should show.
     auto value = [&](int x, int y) -> uint32_t {
       if (colours) return uint32_t(x + 3 * y) % colours;
@@ -71,27 +71,27 @@ TEST_F(BmpReaderTest, EveryDepthDecodesTopRowFirst) {
                                uint32_t((v & 31) * 255 / 31);
       return v & 0xFFFFFF;
     };
-    spec.Pixel = value;
-    BitmapPtr pixels = Decode(spec);
+    recipe.Pixel = value;
+    BitmapPtr pixels = Decode(recipe);
     ASSERT_TRUE(pixels);
     EXPECT_EQ(image_.ImageDesc.CodecType(), kCodecBmp);
     EXPECT_EQ(image_.ImageDesc.Depth(), c.bits);
-    for (int y = 0; y < spec.Height; ++y)
-      for (int x = 0; x < spec.Width; ++x) ASSERT_EQ(test::RgbAt(*pixels, x, y), expected(x, y)) << x << "," << y;
+    for (int y = 0; y < recipe.Height; ++y)
+      for (int x = 0; x < recipe.Width; ++x) ASSERT_EQ(test::RgbAt(*pixels, x, y), expected(x, y)) << x << "," << y;
   }
 }
 
 TEST_F(BmpReaderTest, RunLengthDataIsExpanded) {
-  BmpSpec spec;
-  spec.Width = 8;
-  spec.Height = 3;
-  spec.Bits = 8;
-  spec.Compression = 1;
-  spec.Palette = kPalette;
+  BmpRecipe recipe;
+  recipe.Width = 8;
+  recipe.Height = 3;
+  recipe.Bits = 8;
+  recipe.Compression = 1;
+  recipe.Palette = kPalette;
   // Bottom row: 3 x index 1, absolute 2 3 4, end of line. Middle row: a
   // delta of (2, 1) lands in the top row, then 2 x index 5, end of bitmap.
-  spec.RleData = {3, 1, 0, 3, 2, 3, 4, 0, 0, 0, 0, 2, 2, 1, 2, 5, 0, 1};
-  BitmapPtr pixels = Decode(spec);
+  recipe.RleData = {3, 1, 0, 3, 2, 3, 4, 0, 0, 0, 0, 2, 2, 1, 2, 5, 0, 1};
+  BitmapPtr pixels = Decode(recipe);
   ASSERT_TRUE(pixels);
   EXPECT_EQ(test::RgbAt(*pixels, 0, 2), kPalette[1]);
   EXPECT_EQ(test::RgbAt(*pixels, 2, 2), kPalette[1]);
@@ -102,10 +102,10 @@ TEST_F(BmpReaderTest, RunLengthDataIsExpanded) {
   EXPECT_EQ(test::RgbAt(*pixels, 1, 1), kPalette[0]);  // skipped pixels stay index 0
 
   // 4-bit runs alternate their two nibbles.
-  spec.Bits = 4;
-  spec.Compression = 2;
-  spec.RleData = {5, 0x12, 0, 0, 0, 4, 0x34, 0x56, 0, 1};
-  pixels = Decode(spec);
+  recipe.Bits = 4;
+  recipe.Compression = 2;
+  recipe.RleData = {5, 0x12, 0, 0, 0, 4, 0x34, 0x56, 0, 1};
+  pixels = Decode(recipe);
   ASSERT_TRUE(pixels);
   EXPECT_EQ(test::RgbAt(*pixels, 0, 2), kPalette[1]);
   EXPECT_EQ(test::RgbAt(*pixels, 1, 2), kPalette[2]);
@@ -113,17 +113,17 @@ TEST_F(BmpReaderTest, RunLengthDataIsExpanded) {
   EXPECT_EQ(test::RgbAt(*pixels, 3, 1), kPalette[6]);
 
   // Runs past the right edge and the top are dropped, not written.
-  spec.Bits = 8;
-  spec.Compression = 1;
-  spec.RleData = {255, 3, 0, 2, 255, 255, 200, 4, 0, 0};
-  for (int i = 0; i < 20; ++i) spec.RleData.insert(spec.RleData.end(), {0, 0});
-  EXPECT_TRUE(Decode(spec));
+  recipe.Bits = 8;
+  recipe.Compression = 1;
+  recipe.RleData = {255, 3, 0, 2, 255, 255, 200, 4, 0, 0};
+  for (int i = 0; i < 20; ++i) recipe.RleData.insert(recipe.RleData.end(), {0, 0});
+  EXPECT_TRUE(Decode(recipe));
 }
 
 TEST_F(BmpReaderTest, RefusesWhatItCannotRead) {
-  BmpSpec spec;
-  spec.Pixel = [](int, int) { return 0u; };
-  Bytes good = test::MakeBmp(spec);
+  BmpRecipe recipe;
+  recipe.Pixel = [](int, int) { return 0u; };
+  Bytes good = test::MakeBmp(recipe);
 
   Bytes twoPlanes = good;
   twoPlanes[26] = 2;
@@ -152,14 +152,14 @@ TEST_F(BmpReaderTest, RefusesWhatItCannotRead) {
 }
 
 TEST_F(BmpReaderTest, LowDepthBitmapsAreGrayOnlyWithAGrayPalette) {
-  BmpSpec spec;
-  spec.Bits = 4;
-  spec.Pixel = [](int x, int) { return uint32_t(x % 2); };
-  spec.Palette = {0x000000, 0xFFFFFF};
-  ASSERT_TRUE(Decode(spec));
+  BmpRecipe recipe;
+  recipe.Bits = 4;
+  recipe.Pixel = [](int x, int) { return uint32_t(x % 2); };
+  recipe.Palette = {0x000000, 0xFFFFFF};
+  ASSERT_TRUE(Decode(recipe));
   EXPECT_EQ(image_.ColorSpace, kSpaceGray);
-  spec.Palette = {0x000000, 0xFF0000};
-  ASSERT_TRUE(Decode(spec));
+  recipe.Palette = {0x000000, 0xFF0000};
+  ASSERT_TRUE(Decode(recipe));
   EXPECT_EQ(image_.ColorSpace, kSpaceRgb);
 }
 

@@ -49,7 +49,7 @@ std::string Ascii85(const Bytes& data) {
   return text + "~>";
 }
 
-struct EpsSpec {
+struct EpsRecipe {
   int Width = 6, Height = 4, Channels = 3, Pad = 0, Bits = 8, Encoding = 1;
   int BlockBytes = 0;       // 0: the width
   Bytes Resources;          // Photoshop resource blocks
@@ -60,7 +60,7 @@ struct EpsSpec {
 
 uint8_t ChannelValue(int x, int y, int c) { return uint8_t(x * 40 + y * 7 + c * 3); }
 
-std::string MakeEps(const EpsSpec& s) {
+std::string MakeEps(const EpsRecipe& s) {
   const int block = s.BlockBytes ? s.BlockBytes : s.Width;
   std::string eps = "%!PS-Adobe-3.0 EPSF-3.0\r\n%%Creator: the tests\r\n";
   if (s.WithImageData) {
@@ -136,15 +136,15 @@ TEST(EpsText, DecodesAscii85) {
 }
 
 TEST_F(EpsReaderTest, HeaderKeepsTheImageDataNumbersAndResolution) {
-  EpsSpec spec;
-  spec.Width = 399;
-  spec.Height = 3;
-  spec.Pad = 1;
+  EpsRecipe recipe;
+  recipe.Width = 399;
+  recipe.Height = 3;
+  recipe.Pad = 1;
   Bytes resolution(16, 0);
   resolution[0] = 0x01, resolution[1] = 0x2C;  // 300 dpi across
   resolution[8] = 0x00, resolution[9] = 0xF0;  // 240 dpi down
-  spec.Resources = test::PhotoshopBlock(kResourceResolution, "", resolution);
-  ASSERT_TRUE(Header(MakeEps(spec)));
+  recipe.Resources = test::PhotoshopBlock(kResourceResolution, "", resolution);
+  ASSERT_TRUE(Header(MakeEps(recipe)));
   EXPECT_EQ(image_.FileKind, kKindEps);
   EXPECT_EQ(image_.ImageDesc.ByteSize(), ImageDescBlock::kEpsSize);
   EXPECT_EQ(image_.ImageDesc.BlockSize(), 100u);
@@ -161,14 +161,14 @@ TEST_F(EpsReaderTest, HeaderKeepsTheImageDataNumbersAndResolution) {
 }
 
 TEST_F(EpsReaderTest, RefusesFilesWithoutUsableImageData) {
-  EpsSpec spec;
-  spec.WithImageData = false;
-  EXPECT_FALSE(Header(MakeEps(spec)));
-  spec = EpsSpec();
-  spec.Channels = 2;  // 16 bits in all: no colour space
-  EXPECT_FALSE(Header(MakeEps(spec)));
-  spec.Channels = 4;  // CMYK
-  EXPECT_FALSE(Header(MakeEps(spec)));
+  EpsRecipe recipe;
+  recipe.WithImageData = false;
+  EXPECT_FALSE(Header(MakeEps(recipe)));
+  recipe = EpsRecipe();
+  recipe.Channels = 2;  // 16 bits in all: no colour space
+  EXPECT_FALSE(Header(MakeEps(recipe)));
+  recipe.Channels = 4;  // CMYK
+  EXPECT_FALSE(Header(MakeEps(recipe)));
   EXPECT_FALSE(Header("%!PS-Adobe-3.0 EPSF-3.0\r\n%ImageData: 1 2 3\r\n"));
   EXPECT_FALSE(Header("%ImageData: 6 4 8 3 0 6 1 \"beginimage\"\r\n%!PS-Adobe-3.0 EPSF-3.0\r\n"));
 }
@@ -177,15 +177,15 @@ TEST_F(EpsReaderTest, BinaryAndHexadecimalRowsGiveTheSamePixels) {
   for (int channels : {1, 3}) {
     for (int encoding : {1, 2}) {
       SCOPED_TRACE(testing::Message() << channels << " channels, encoding " << encoding);
-      EpsSpec spec;
-      spec.Channels = channels;
-      spec.Encoding = encoding;
-      spec.Pad = 1;
-      spec.BlockBytes = 8;  // rows padded beyond the width
-      BitmapPtr pixels = Decode(MakeEps(spec));
+      EpsRecipe recipe;
+      recipe.Channels = channels;
+      recipe.Encoding = encoding;
+      recipe.Pad = 1;
+      recipe.BlockBytes = 8;  // rows padded beyond the width
+      BitmapPtr pixels = Decode(MakeEps(recipe));
       ASSERT_TRUE(pixels);
-      for (int y = 0; y < spec.Height; ++y)
-        for (int x = 0; x < spec.Width; ++x) {
+      for (int y = 0; y < recipe.Height; ++y)
+        for (int x = 0; x < recipe.Width; ++x) {
           const uint32_t r = ChannelValue(x, y, 0);
           const uint32_t expected =
               channels == 1 ? r * 0x010101 : r << 16 | uint32_t(ChannelValue(x, y, 1)) << 8 | ChannelValue(x, y, 2);
@@ -196,66 +196,66 @@ TEST_F(EpsReaderTest, BinaryAndHexadecimalRowsGiveTheSamePixels) {
 }
 
 TEST_F(EpsReaderTest, JpegDataInAscii85) {
-  test::JpegSpec jpeg;
+  test::JpegRecipe jpeg;
   jpeg.Width = 24;
   jpeg.Height = 16;
   jpeg.Pixel = [](int, int, uint8_t* c) { c[0] = 0, c[1] = 0, c[2] = 0; };  // black: zero groups as "z"
-  EpsSpec spec;
-  spec.Width = 24;
-  spec.Height = 16;
-  spec.Encoding = 3;
-  spec.JpegData = test::MakeJpeg(jpeg);
-  BitmapPtr pixels = Decode(MakeEps(spec));
+  EpsRecipe recipe;
+  recipe.Width = 24;
+  recipe.Height = 16;
+  recipe.Encoding = 3;
+  recipe.JpegData = test::MakeJpeg(jpeg);
+  BitmapPtr pixels = Decode(MakeEps(recipe));
   ASSERT_TRUE(pixels);
   EXPECT_EQ(pixels->Width, 24);
   EXPECT_LT(test::RgbAt(*pixels, 5, 5) & 0xFF, 8u);
 }
 
 TEST_F(EpsReaderTest, ClippingPathMakesTheMask) {
-  EpsSpec spec;
-  spec.Width = 40;
-  spec.Height = 20;
-  spec.Resources = test::PhotoshopBlock(kResourceClippingPathName, "", {7, 'O', 'u', 't', 'l', 'i', 'n', 'e', 0, 0});
+  EpsRecipe recipe;
+  recipe.Width = 40;
+  recipe.Height = 20;
+  recipe.Resources = test::PhotoshopBlock(kResourceClippingPathName, "", {7, 'O', 'u', 't', 'l', 'i', 'n', 'e', 0, 0});
   const Bytes other = test::PhotoshopBlock(2000, "Other", RectanglePath(0, 0, 1, 1));
   const Bytes outline = test::PhotoshopBlock(2001, "Outline", RectanglePath(0.25, 0.25, 0.75, 0.75));
-  spec.Resources.insert(spec.Resources.end(), other.begin(), other.end());
-  spec.Resources.insert(spec.Resources.end(), outline.begin(), outline.end());
+  recipe.Resources.insert(recipe.Resources.end(), other.begin(), other.end());
+  recipe.Resources.insert(recipe.Resources.end(), outline.begin(), outline.end());
   BitmapPtr mask;
-  ASSERT_TRUE(Decode(MakeEps(spec), &mask));
+  ASSERT_TRUE(Decode(MakeEps(recipe), &mask));
   ASSERT_TRUE(mask);
   EXPECT_EQ(mask->Row(10)[4 * 20], 0);    // inside the outline: shown
   EXPECT_EQ(mask->Row(2)[4 * 2], 255);    // outside: hidden
   EXPECT_EQ(mask->Row(10)[4 * 35], 255);
 
-  spec.Resources.clear();
+  recipe.Resources.clear();
   BitmapPtr none;
-  ASSERT_TRUE(Decode(MakeEps(spec), &none));
+  ASSERT_TRUE(Decode(MakeEps(recipe), &none));
   EXPECT_FALSE(none);
 }
 
 TEST_F(EpsReaderTest, ProfileFromItsHexadecimalText) {
-  EpsSpec spec;
-  spec.Profile = {0, 0, 0, 10, 'a', 'b', 'c', 'd', 'e', 'f'};
-  ASSERT_TRUE(Header(MakeEps(spec)));
+  EpsRecipe recipe;
+  recipe.Profile = {0, 0, 0, 10, 'a', 'b', 'c', 'd', 'e', 'f'};
+  ASSERT_TRUE(Header(MakeEps(recipe)));
   EXPECT_TRUE(image_.HasEmbeddedProfile);
   std::vector<uint8_t> profile;
   ASSERT_TRUE(ReadEmbeddedProfile(image_, profile));
-  EXPECT_EQ(profile, spec.Profile);
+  EXPECT_EQ(profile, recipe.Profile);
 
-  spec.Profile = {0xFF, 0, 0, 10, 'a'};  // a size the file cannot hold
-  ASSERT_TRUE(Header(MakeEps(spec)));
+  recipe.Profile = {0xFF, 0, 0, 10, 'a'};  // a size the file cannot hold
+  ASSERT_TRUE(Header(MakeEps(recipe)));
   EXPECT_FALSE(image_.HasEmbeddedProfile);
 }
 
 TEST_F(EpsReaderTest, PreviewFromTheDosHeaderElseThePhotoshopThumbnail) {
-  test::TiffSpec tiff;
+  test::TiffRecipe tiff;
   tiff.Width = 12;
   tiff.Height = 9;
   tiff.Sample = [](int, int, int) { return 200u; };
   const std::string tiffPath = dir_.File("preview.tif");
   ASSERT_TRUE(test::WriteTiff(tiffPath, tiff));
   const Bytes tiffBytes = test::ReadBytes(tiffPath);
-  const std::string ps = MakeEps(EpsSpec());
+  const std::string ps = MakeEps(EpsRecipe());
   Bytes dos = {0xC5, 0xD0, 0xD3, 0xC6};
   auto put32 = [&](uint32_t v) { dos.insert(dos.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}); };
   put32(30);
@@ -273,32 +273,32 @@ TEST_F(EpsReaderTest, PreviewFromTheDosHeaderElseThePhotoshopThumbnail) {
   EXPECT_EQ(preview->Width, 12);
   EXPECT_EQ(test::RgbAt(*preview, 3, 3), 0xC8C8C8u);
 
-  test::JpegSpec jpeg;
+  test::JpegRecipe jpeg;
   jpeg.Width = 10;
   jpeg.Height = 5;
-  EpsSpec spec;
-  spec.Resources = test::PhotoshopThumbnailBlock(kResourceThumbnail, test::MakeJpeg(jpeg));
-  ASSERT_TRUE(Header(MakeEps(spec)));
+  EpsRecipe recipe;
+  recipe.Resources = test::PhotoshopThumbnailBlock(kResourceThumbnail, test::MakeJpeg(jpeg));
+  ASSERT_TRUE(Header(MakeEps(recipe)));
   preview = MakePreview(image_);
   ASSERT_TRUE(preview);
   EXPECT_EQ(preview->Width, 10);
 }
 
 TEST_F(EpsReaderTest, DamagedFilesFailCleanly) {
-  EpsSpec spec;
-  spec.Encoding = 2;
-  spec.Resources = test::PhotoshopBlock(kResourceClippingPathName, "", {1, 'P', 0, 0});
-  const std::string good = MakeEps(spec);
+  EpsRecipe recipe;
+  recipe.Encoding = 2;
+  recipe.Resources = test::PhotoshopBlock(kResourceClippingPathName, "", {1, 'P', 0, 0});
+  const std::string good = MakeEps(recipe);
   for (size_t n = 0; n < good.size(); n += 13) {
     BitmapPtr mask;
     Decode(good.substr(0, n), &mask);
   }
   // Dimensions far larger than the data.
-  spec = EpsSpec();
-  spec.Width = 60000;
-  spec.Height = 60000;
-  spec.BlockBytes = 60000;
-  std::string huge = MakeEps(EpsSpec());
+  recipe = EpsRecipe();
+  recipe.Width = 60000;
+  recipe.Height = 60000;
+  recipe.BlockBytes = 60000;
+  std::string huge = MakeEps(EpsRecipe());
   huge.replace(huge.find("6 4 8"), 5, "60000 60000 8");
   EXPECT_FALSE(Decode(huge));
 }

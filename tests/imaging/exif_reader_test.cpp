@@ -127,12 +127,12 @@ TEST(ExifReader, SurvivesBogusOffsetsCountsAndLoops) {
 }
 
 TEST(ExifReader, DecodesTheJpegThumbnailOfTheThumbnailDirectory) {
-  test::JpegSpec spec;
-  spec.Width = 32;
-  spec.Height = 24;
+  test::JpegRecipe recipe;
+  recipe.Width = 32;
+  recipe.Height = 24;
   ExifBuilder e(true);
   e.Ascii(ExifBuilder::kIfd0, 271, "Lumen Optics");
-  e.Thumbnail(test::MakeJpeg(spec));
+  e.Thumbnail(test::MakeJpeg(recipe));
   BitmapPtr thumbnail;
   Read(e.Tiff(), &thumbnail);
   ASSERT_TRUE(thumbnail);
@@ -141,14 +141,14 @@ TEST(ExifReader, DecodesTheJpegThumbnailOfTheThumbnailDirectory) {
 }
 
 TEST(ExifReader, PhotoshopThumbnailWinsAndTheExifDirectoryIsStillRead) {
-  test::JpegSpec spec;
-  spec.Width = 16;
-  spec.Height = 8;
-  spec.Pixel = [](int, int, uint8_t* c) { c[0] = 250, c[1] = 10, c[2] = 10; };  // red
+  test::JpegRecipe recipe;
+  recipe.Width = 16;
+  recipe.Height = 8;
+  recipe.Pixel = [](int, int, uint8_t* c) { c[0] = 250, c[1] = 10, c[2] = 10; };  // red
   ExifBuilder e(false);
-  e.Undefined(ExifBuilder::kIfd0, 34377, test::PhotoshopThumbnailBlock(kResourceThumbnailBgr, test::MakeJpeg(spec)));
+  e.Undefined(ExifBuilder::kIfd0, 34377, test::PhotoshopThumbnailBlock(kResourceThumbnailBgr, test::MakeJpeg(recipe)));
   e.Short(ExifBuilder::kExifIfd, 37385, 1);
-  test::JpegSpec other;
+  test::JpegRecipe other;
   e.Thumbnail(test::MakeJpeg(other));  // 64 x 48: must not be taken
   BitmapPtr thumbnail;
   const ExifFields exif = Read(e.Tiff(), &thumbnail);

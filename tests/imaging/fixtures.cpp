@@ -44,7 +44,7 @@ void GradientPixel(int x, int y, uint8_t* c) {
   c[3] = uint8_t(x + y);
 }
 
-Bytes MakeJpeg(const JpegSpec& spec) {
+Bytes MakeJpeg(const JpegRecipe& recipe) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -52,29 +52,29 @@ Bytes MakeJpeg(const JpegSpec& spec) {
   unsigned char* memory = nullptr;
   unsigned long length = 0;
   jpeg_mem_dest(&info, &memory, &length);
-  info.image_width = JDIMENSION(spec.Width);
-  info.image_height = JDIMENSION(spec.Height);
-  info.input_components = spec.Components;
-  info.in_color_space = spec.Components == 1 ? JCS_GRAYSCALE : spec.Components == 3 ? JCS_RGB : JCS_CMYK;
+  info.image_width = JDIMENSION(recipe.Width);
+  info.image_height = JDIMENSION(recipe.Height);
+  info.input_components = recipe.Components;
+  info.in_color_space = recipe.Components == 1 ? JCS_GRAYSCALE : recipe.Components == 3 ? JCS_RGB : JCS_CMYK;
   jpeg_set_defaults(&info);
-  if (spec.Components == 4) {
+  if (recipe.Components == 4) {
     jpeg_set_colorspace(&info, JCS_CMYK);
     info.write_Adobe_marker = FALSE;  // the components are stored as they are
   }
-  info.write_JFIF_header = spec.Jfif ? TRUE : FALSE;
-  info.density_unit = UINT8(spec.DensityUnit);
-  info.X_density = UINT16(spec.XDensity);
-  info.Y_density = UINT16(spec.YDensity);
-  jpeg_set_quality(&info, spec.Quality, TRUE);
-  if (spec.Progressive) jpeg_simple_progression(&info);
+  info.write_JFIF_header = recipe.Jfif ? TRUE : FALSE;
+  info.density_unit = UINT8(recipe.DensityUnit);
+  info.X_density = UINT16(recipe.XDensity);
+  info.Y_density = UINT16(recipe.YDensity);
+  jpeg_set_quality(&info, recipe.Quality, TRUE);
+  if (recipe.Progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
-  for (const auto& [code, data] : spec.Markers) jpeg_write_marker(&info, code, data.data(), unsigned(data.size()));
-  std::vector<uint8_t> row(size_t(spec.Width) * size_t(spec.Components));
-  for (int y = 0; y < spec.Height; ++y) {
-    for (int x = 0; x < spec.Width; ++x) {
+  for (const auto& [code, data] : recipe.Markers) jpeg_write_marker(&info, code, data.data(), unsigned(data.size()));
+  std::vector<uint8_t> row(size_t(recipe.Width) * size_t(recipe.Components));
+  for (int y = 0; y < recipe.Height; ++y) {
+    for (int x = 0; x < recipe.Width; ++x) {
       uint8_t c[4];
-      spec.Pixel(x, y, c);
-      std::memcpy(&row[size_t(x) * size_t(spec.Components)], c, size_t(spec.Components));
+      recipe.Pixel(x, y, c);
+      std::memcpy(&row[size_t(x) * size_t(recipe.Components)], c, size_t(recipe.Components));
     }
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&info, rows, 1);
@@ -247,7 +247,7 @@ Bytes PhotoshopThumbnailBlock(uint16_t id, const Bytes& jpeg) {
   return PhotoshopBlock(id, "", header);
 }
 
-bool WriteTiff(const std::string& path, const TiffSpec& s) {
+bool WriteTiff(const std::string& path, const TiffRecipe& s) {
   TIFF* tiff = TIFFOpen(path.c_str(), "w");
   if (!tiff) return false;
   TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(s.Width));
@@ -325,7 +325,7 @@ bool WriteTiff(const std::string& path, const TiffSpec& s) {
   return ok;
 }
 
-Bytes MakeBmp(const BmpSpec& s) {
+Bytes MakeBmp(const BmpRecipe& s) {
   const bool paletted = s.Bits <= 8;
   const uint32_t paletteEntries = paletted ? uint32_t(s.Palette.size()) : 0;
   const uint32_t headerSize = s.CoreHeader ? 12 : 40;

@@ -40,7 +40,7 @@ using PixelSource = std::function<void(int x, int y, uint8_t* components)>;
 // constant; the fourth component, if any, is x + y.
 void GradientPixel(int x, int y, uint8_t* c);
 
-struct JpegSpec {
+struct JpegRecipe {
   int Width = 64;
   int Height = 48;
   int Components = 3;  // 1 gray, 3 colour, 4 stored as is (CMYK or the mask variant)
@@ -53,7 +53,7 @@ struct JpegSpec {
   std::vector<std::pair<int, Bytes>> Markers;  // code, data; written after the JFIF marker
   PixelSource Pixel = GradientPixel;
 };
-Bytes MakeJpeg(const JpegSpec& spec);
+Bytes MakeJpeg(const JpegRecipe& recipe);
 
 // An ICC-profile marker body: "ICC_PROFILE", sequence number, count, data.
 Bytes IccSegment(int sequence, int count, const Bytes& data);
@@ -100,7 +100,7 @@ Bytes PhotoshopBlock(uint16_t id, const std::string& name, const Bytes& data);
 // Resource 1036 (or 1033) holding `jpeg` after the 28-byte thumbnail header.
 Bytes PhotoshopThumbnailBlock(uint16_t id, const Bytes& jpeg);
 
-struct TiffSpec {
+struct TiffRecipe {
   int Width = 40;
   int Height = 30;
   int Samples = 3;
@@ -120,10 +120,10 @@ struct TiffSpec {
   // Sample `s` of pixel x, y (already in the file's bit depth).
   std::function<uint32_t(int x, int y, int s)> Sample;
 };
-bool WriteTiff(const std::string& path, const TiffSpec& spec);
+bool WriteTiff(const std::string& path, const TiffRecipe& recipe);
 
 // A Windows bitmap with a 40-byte (or 12-byte core) header.
-struct BmpSpec {
+struct BmpRecipe {
   int Width = 13;
   int Height = 7;
   int Bits = 24;
@@ -135,7 +135,7 @@ struct BmpSpec {
   Bytes RleData;                  // the run-length data when compressed
   std::function<uint32_t(int x, int y)> Pixel;  // palette index or 0x00RRGGBB (16-bit: 5-5-5)
 };
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpRecipe& recipe);
 
 // Keeps the text of every message shown.
 class RecordingSink : public MessageSink {

@@ -17,7 +17,7 @@ namespace tl {
 namespace {
 
 using test::ExifBuilder;
-using test::JpegSpec;
+using test::JpegRecipe;
 
 class FakeMatcher : public PixelMatcher {
  public:
@@ -36,9 +36,9 @@ class FakeMatcher : public PixelMatcher {
 class ImageLoaderTest : public ::testing::Test {
  protected:
   void SetUp() override { sink_ = std::make_unique<ScopedMessageSink>(&messages_); }
-  std::string Write(const JpegSpec& spec, const char* name = "image.jpg") {
+  std::string Write(const JpegRecipe& recipe, const char* name = "image.jpg") {
     const std::string path = dir_.File(name);
-    EXPECT_TRUE(test::WriteBytes(path, test::MakeJpeg(spec)));
+    EXPECT_TRUE(test::WriteBytes(path, test::MakeJpeg(recipe)));
     return path;
   }
 
@@ -49,10 +49,10 @@ class ImageLoaderTest : public ::testing::Test {
 };
 
 TEST_F(ImageLoaderTest, RequestIsTurnedAndCappedAtThePictureSize) {
-  JpegSpec spec;
-  spec.Width = 80;
-  spec.Height = 40;
-  ASSERT_TRUE(ReadImageHeader(image_, Write(spec)));
+  JpegRecipe recipe;
+  recipe.Width = 80;
+  recipe.Height = 40;
+  ASSERT_TRUE(ReadImageHeader(image_, Write(recipe)));
   const LSize shown = {20, 40};  // a 90-degree turn shows it 40 x 80
   image_.RotateFlip = kRotate90;
   BitmapPtr pixels = LoadImagePixels(image_, kMatchNone, &shown, nullptr, nullptr);
@@ -70,7 +70,7 @@ TEST_F(ImageLoaderTest, RequestIsTurnedAndCappedAtThePictureSize) {
 }
 
 TEST_F(ImageLoaderTest, FailuresShowTheLoadsMessage) {
-  ASSERT_TRUE(ReadImageHeader(image_, Write(JpegSpec())));
+  ASSERT_TRUE(ReadImageHeader(image_, Write(JpegRecipe())));
   FakeMatcher failing(false);
   EXPECT_FALSE(LoadImagePixels(image_, kMatchScreen, nullptr, nullptr, &failing));
   EXPECT_EQ(failing.purposes, std::vector<int>{kMatchScreen});
@@ -85,7 +85,7 @@ TEST_F(ImageLoaderTest, FailuresShowTheLoadsMessage) {
 }
 
 TEST_F(ImageLoaderTest, MatchingOnlyForAPurpose) {
-  ASSERT_TRUE(ReadImageHeader(image_, Write(JpegSpec())));
+  ASSERT_TRUE(ReadImageHeader(image_, Write(JpegRecipe())));
   FakeMatcher matcher(true);
   BitmapPtr raw = LoadImagePixels(image_, kMatchNone, nullptr, nullptr, &matcher);
   ASSERT_TRUE(raw);
@@ -97,16 +97,16 @@ TEST_F(ImageLoaderTest, MatchingOnlyForAPurpose) {
 }
 
 TEST_F(ImageLoaderTest, PreviewPrefersTheExifThumbnail) {
-  JpegSpec thumb;
+  JpegRecipe thumb;
   thumb.Width = 32;
   thumb.Height = 24;
   ExifBuilder exif(false);
   exif.Thumbnail(test::MakeJpeg(thumb));
-  JpegSpec spec;
-  spec.Width = 640;
-  spec.Height = 480;
-  spec.Markers.push_back({0xE1, exif.App1()});
-  ASSERT_TRUE(ReadImageHeader(image_, Write(spec)));
+  JpegRecipe recipe;
+  recipe.Width = 640;
+  recipe.Height = 480;
+  recipe.Markers.push_back({0xE1, exif.App1()});
+  ASSERT_TRUE(ReadImageHeader(image_, Write(recipe)));
   image_.Size = {100, 75};
   image_.RotateFlip = kRotate270;
   BitmapPtr preview = MakePreview(image_);
@@ -116,11 +116,11 @@ TEST_F(ImageLoaderTest, PreviewPrefersTheExifThumbnail) {
 }
 
 TEST_F(ImageLoaderTest, PreviewWithoutThumbnailDecodesAtTheFrameSize) {
-  JpegSpec spec;
-  spec.Width = 1200;
-  spec.Height = 800;
-  spec.Quality = 50;
-  ASSERT_TRUE(ReadImageHeader(image_, Write(spec)));
+  JpegRecipe recipe;
+  recipe.Width = 1200;
+  recipe.Height = 800;
+  recipe.Quality = 50;
+  ASSERT_TRUE(ReadImageHeader(image_, Write(recipe)));
   image_.Size = {300, 200};
   BitmapPtr preview = MakePreview(image_);
   ASSERT_TRUE(preview);
@@ -153,7 +153,7 @@ TEST_F(ImageLoaderTest, BrightnessLeavesOutTheBorder) {
 
 TEST_F(ImageLoaderTest, EightBitPicturesOfGrayPixelsBecomeGray) {
   // An 8-bit palette bitmap with a gray palette is RGB until its preview shows it gray.
-  test::BmpSpec bmp;
+  test::BmpRecipe bmp;
   bmp.Bits = 8;
   bmp.Palette = {0x000000, 0x808080, 0xFFFFFF};
   bmp.Pixel = [](int x, int) { return uint32_t(x % 3); };
@@ -172,10 +172,10 @@ TEST_F(ImageLoaderTest, EightBitPicturesOfGrayPixelsBecomeGray) {
   EXPECT_EQ(colour.ColorSpace, kSpaceRgb);
 
   // 24-bit pictures stay RGB even when every pixel is gray.
-  JpegSpec spec;
-  spec.Pixel = [](int x, int, uint8_t* c) { c[0] = c[1] = c[2] = uint8_t(x); };
+  JpegRecipe recipe;
+  recipe.Pixel = [](int x, int, uint8_t* c) { c[0] = c[1] = c[2] = uint8_t(x); };
   ImageObject photo;
-  ASSERT_TRUE(ReadImageHeader(photo, Write(spec)));
+  ASSERT_TRUE(ReadImageHeader(photo, Write(recipe)));
   ASSERT_TRUE(MakePreview(photo));
   EXPECT_EQ(photo.ColorSpace, kSpaceRgb);
 }

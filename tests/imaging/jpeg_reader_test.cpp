@@ -17,13 +17,13 @@ namespace {
 
 using test::Bytes;
 using test::ExifBuilder;
-using test::JpegSpec;
+using test::JpegRecipe;
 
 constexpr int kApp1 = 0xE1, kApp2 = 0xE2, kApp5 = 0xE5;
 
 class JpegReaderTest : public ::testing::Test {
  protected:
-  std::string Write(const JpegSpec& spec, const char* name = "image.jpg") { return Write(test::MakeJpeg(spec), name); }
+  std::string Write(const JpegRecipe& recipe, const char* name = "image.jpg") { return Write(test::MakeJpeg(recipe), name); }
   std::string Write(const Bytes& bytes, const char* name = "image.jpg") {
     const std::string path = dir_.File(name);
     EXPECT_TRUE(test::WriteBytes(path, bytes));
@@ -64,27 +64,27 @@ TEST_F(JpegReaderTest, ResolutionComesFromExifElseJfif) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    JpegSpec spec;
-    spec.DensityUnit = c.unit;
-    spec.XDensity = c.x;
-    spec.YDensity = c.y;
-    if (c.exif) spec.Markers.push_back({kApp1, c.exif->App1()});
+    JpegRecipe recipe;
+    recipe.DensityUnit = c.unit;
+    recipe.XDensity = c.x;
+    recipe.YDensity = c.y;
+    if (c.exif) recipe.Markers.push_back({kApp1, c.exif->App1()});
     image_ = ImageObject();
-    ASSERT_TRUE(Header(Write(spec)));
+    ASSERT_TRUE(Header(Write(recipe)));
     EXPECT_EQ(image_.ImageDesc.HResolution(), c.dpiX);
     EXPECT_EQ(image_.ImageDesc.VResolution(), c.dpiY);
   }
 }
 
 TEST_F(JpegReaderTest, HeaderDescribesTheFile) {
-  JpegSpec spec;
-  spec.Width = 123;
-  spec.Height = 45;
+  JpegRecipe recipe;
+  recipe.Width = 123;
+  recipe.Height = 45;
   ExifBuilder exif(true);
   exif.Ascii(ExifBuilder::kIfd0, 271, "Lumen Optics");
   exif.Short(ExifBuilder::kExifIfd, 37385, 1);
-  spec.Markers.push_back({kApp1, exif.App1()});
-  ASSERT_TRUE(Header(Write(spec)));
+  recipe.Markers.push_back({kApp1, exif.App1()});
+  ASSERT_TRUE(Header(Write(recipe)));
   EXPECT_EQ(image_.ImageDesc.ByteSize(), ImageDescBlock::kBasicSize);
   EXPECT_EQ(image_.ImageDesc.CodecType(), kCodecJpeg);
   EXPECT_EQ(image_.ImageDesc.Width(), 123);
@@ -111,10 +111,10 @@ TEST_F(JpegReaderTest, ColourSpaceFromTheFrameHeader) {
                {1, true, kSpaceGray, 8},  {4, false, kSpaceCmyk, 32}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.components << " components, progressive " << c.progressive);
-    JpegSpec spec;
-    spec.Components = c.components;
-    spec.Progressive = c.progressive;
-    FilePtr file = OpenForReading(Write(spec));
+    JpegRecipe recipe;
+    recipe.Components = c.components;
+    recipe.Progressive = c.progressive;
+    FilePtr file = OpenForReading(Write(recipe));
     uint32_t space = 0;
     int16_t bits = 0;
     ASSERT_TRUE(ReadJpegColorSpace(file.get(), space, bits));
@@ -130,18 +130,18 @@ TEST_F(JpegReaderTest, ColourSpaceFromTheFrameHeader) {
 }
 
 TEST_F(JpegReaderTest, FourChannelFilesAreRefusedWithoutAMessage) {
-  JpegSpec spec;
-  spec.Components = 4;
-  EXPECT_FALSE(Header(Write(spec)));
+  JpegRecipe recipe;
+  recipe.Components = 4;
+  EXPECT_FALSE(Header(Write(recipe)));
   EXPECT_EQ(image_.ColorSpace, kSpaceCmyk);
 }
 
 TEST_F(JpegReaderTest, ProfileSplitOverSegmentsIsJoined) {
   const Bytes a(100, 'a'), b(70, 'b'), c(3, 'c');
-  JpegSpec spec;
-  spec.Markers = {{kApp2, test::IccSegment(1, 3, a)}, {kApp2, test::IccSegment(2, 3, b)},
+  JpegRecipe recipe;
+  recipe.Markers = {{kApp2, test::IccSegment(1, 3, a)}, {kApp2, test::IccSegment(2, 3, b)},
                   {kApp2, test::IccSegment(3, 3, c)}};
-  ASSERT_TRUE(Header(Write(spec)));
+  ASSERT_TRUE(Header(Write(recipe)));
   EXPECT_TRUE(image_.HasEmbeddedProfile);
   std::vector<uint8_t> profile;
   ASSERT_TRUE(ReadEmbeddedProfile(image_, profile));
@@ -158,9 +158,9 @@ TEST_F(JpegReaderTest, ProfileSplitOverSegmentsIsJoined) {
       {{kApp2, test::IccSegment(1, 0, a)}},
   };
   for (const auto& markers : broken) {
-    spec.Markers = markers;
+    recipe.Markers = markers;
     image_ = ImageObject();
-    ASSERT_TRUE(Header(Write(spec)));
+    ASSERT_TRUE(Header(Write(recipe)));
     EXPECT_FALSE(image_.HasEmbeddedProfile);
     EXPECT_FALSE(ReadEmbeddedProfile(image_, profile));
   }
@@ -172,10 +172,10 @@ TEST_F(JpegReaderTest, ScaledDecodeCoversTheRequestedWidth) {
   EXPECT_EQ(JpegScaleDenominator(4000, 1400), 2u);
   EXPECT_EQ(JpegScaleDenominator(4000, 2001), 1u);
 
-  JpegSpec spec;
-  spec.Width = 4000;
-  spec.Height = 16;
-  ASSERT_TRUE(Header(Write(spec)));
+  JpegRecipe recipe;
+  recipe.Width = 4000;
+  recipe.Height = 16;
+  ASSERT_TRUE(Header(Write(recipe)));
   const LSize request = {450, 2};
   int message = 0;
   BitmapPtr pixels = DecodeImagePixels(image_, 0, &request, nullptr, nullptr, message);
@@ -187,15 +187,15 @@ TEST_F(JpegReaderTest, ScaledDecodeCoversTheRequestedWidth) {
 }
 
 TEST_F(JpegReaderTest, MaskVariantDecodesColourAndMask) {
-  JpegSpec spec;
-  spec.Components = 4;
-  spec.Width = 32;
-  spec.Height = 16;
+  JpegRecipe recipe;
+  recipe.Components = 4;
+  recipe.Width = 32;
+  recipe.Height = 16;
   // Y 128, Cb 128, Cr 200: a reddish gray; the mask grows to the right.
-  spec.Pixel = [](int x, int, uint8_t* c) { c[0] = 128, c[1] = 128, c[2] = 200, c[3] = uint8_t(x * 8); };
+  recipe.Pixel = [](int x, int, uint8_t* c) { c[0] = 128, c[1] = 128, c[2] = 200, c[3] = uint8_t(x * 8); };
   const char kEff[] = "EFFHEAD";
-  spec.Markers.push_back({kApp5, Bytes(kEff, kEff + sizeof kEff)});
-  ASSERT_TRUE(Header(Write(spec, "picture.eff")));
+  recipe.Markers.push_back({kApp5, Bytes(kEff, kEff + sizeof kEff)});
+  ASSERT_TRUE(Header(Write(recipe, "picture.eff")));
   EXPECT_EQ(image_.FileKind, kKindEff);
   EXPECT_EQ(image_.ImageDesc.CodecType(), kCodecEff);
   EXPECT_EQ(image_.ColorSpace, kSpaceRgb);
@@ -215,7 +215,7 @@ TEST_F(JpegReaderTest, MaskVariantDecodesColourAndMask) {
 }
 
 TEST_F(JpegReaderTest, DecoderFromMemoryFailsCleanlyOnBadData) {
-  const Bytes good = test::MakeJpeg(JpegSpec());
+  const Bytes good = test::MakeJpeg(JpegRecipe());
   BitmapPtr whole = DecodeJpegMemory(good.data(), good.size());
   ASSERT_TRUE(whole);
   EXPECT_EQ(whole->Width, 64);
@@ -230,7 +230,7 @@ TEST_F(JpegReaderTest, DecoderFromMemoryFailsCleanlyOnBadData) {
 }
 
 TEST_F(JpegReaderTest, MarkerLongerThanTheFileFailsTheHeader) {
-  Bytes bytes = test::MakeJpeg(JpegSpec());
+  Bytes bytes = test::MakeJpeg(JpegRecipe());
   // An APP1 marker claiming 0xFFF0 bytes right after the SOI, then the end.
   Bytes bad = {0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xF0, 'E', 'x', 'i', 'f', 0, 0, 'I', 'I'};
   EXPECT_FALSE(Header(Write(bad)));
@@ -243,10 +243,10 @@ TEST_F(JpegReaderTest, MarkerLongerThanTheFileFailsTheHeader) {
 }
 
 TEST_F(JpegReaderTest, ThumbnailReaderPrefersExifOverPhotoshop) {
-  JpegSpec small;
+  JpegRecipe small;
   small.Width = 20;
   small.Height = 10;
-  JpegSpec tiny;
+  JpegRecipe tiny;
   tiny.Width = 8;
   tiny.Height = 8;
   ExifBuilder exif(false);
@@ -257,19 +257,19 @@ TEST_F(JpegReaderTest, ThumbnailReaderPrefersExifOverPhotoshop) {
   const Bytes block = test::PhotoshopThumbnailBlock(1036, test::MakeJpeg(tiny));
   app13.insert(app13.end(), block.begin(), block.end());
 
-  JpegSpec spec;
+  JpegRecipe recipe;
   // An XMP marker first: the Exif block is the APP1 marker that says so.
   const char kXmp[] = "http://ns.adobe.com/xap/1.0/";
-  spec.Markers = {{kApp1, Bytes(kXmp, kXmp + sizeof kXmp)}, {0xED, app13}, {kApp1, exif.App1()}};
-  ASSERT_TRUE(Header(Write(spec)));
+  recipe.Markers = {{kApp1, Bytes(kXmp, kXmp + sizeof kXmp)}, {0xED, app13}, {kApp1, exif.App1()}};
+  ASSERT_TRUE(Header(Write(recipe)));
   BitmapPtr thumbnail = ReadJpegThumbnail(image_);
   ASSERT_TRUE(thumbnail);
   EXPECT_EQ(thumbnail->Width, 20);
   EXPECT_TRUE(image_.Exif.ExifPresence & kExifHasFlash);
 
-  spec.Markers = {{0xED, app13}};
+  recipe.Markers = {{0xED, app13}};
   image_ = ImageObject();
-  ASSERT_TRUE(Header(Write(spec, "photoshop.jpg")));
+  ASSERT_TRUE(Header(Write(recipe, "photoshop.jpg")));
   thumbnail = ReadJpegThumbnail(image_);
   ASSERT_TRUE(thumbnail);
   EXPECT_EQ(thumbnail->Width, 8);

@@ -36,7 +36,7 @@ class MissingImageTest : public ::testing::Test {
     document_.reset(DocumentNew(nullptr, nullptr));
     std::filesystem::create_directories(dir_.File("moved"));
     for (const char* name : {"a.jpg", "b.jpg"})
-      ASSERT_TRUE(test::WriteBytes(dir_.File(std::string("moved/") + name), test::MakeJpeg(test::JpegSpec())));
+      ASSERT_TRUE(test::WriteBytes(dir_.File(std::string("moved/") + name), test::MakeJpeg(test::JpegRecipe())));
     search_.Prompt = &prompt_;
   }
   bool Locate(const std::string& path) {

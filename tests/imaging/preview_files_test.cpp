@@ -37,7 +37,7 @@ TEST(PreviewJpeg, RoundTripKeepsColoursAndOrientation) {
 
   EXPECT_FALSE(DecodePreviewJpeg(jpeg.data(), 10));
   // A picture of another size lands in the top-left corner.
-  test::JpegSpec small;
+  test::JpegRecipe small;
   small.Width = 40;
   small.Height = 20;
   const test::Bytes other = test::MakeJpeg(small);

@@ -15,16 +15,16 @@
 namespace tl {
 namespace {
 
-using test::TiffSpec;
+using test::TiffRecipe;
 
 uint32_t Gradient(int x, int y, int s) { return uint32_t((x * 5 + y * 3 + s * 60) & 0xFF); }
 
 class TiffReaderTest : public ::testing::Test {
  protected:
   // Writes the file, reads its header and decodes it at full size.
-  BitmapPtr Decode(const TiffSpec& spec, BitmapPtr* mask = nullptr) {
+  BitmapPtr Decode(const TiffRecipe& recipe, BitmapPtr* mask = nullptr) {
     const std::string path = dir_.File("image.tif");
-    EXPECT_TRUE(test::WriteTiff(path, spec));
+    EXPECT_TRUE(test::WriteTiff(path, recipe));
     image_ = ImageObject();
     if (!ReadImageHeader(image_, path)) return nullptr;
     int message = 0;
@@ -55,13 +55,13 @@ TEST_F(TiffReaderTest, EveryCompressionAndLayoutGivesTheSamePixels) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TiffSpec spec;
-    spec.Compression = c.compression;
-    spec.Planar = c.planar;
-    spec.TileWidth = spec.TileHeight = c.tileWidth;
-    spec.RowsPerStrip = c.rowsPerStrip;
-    spec.Sample = Gradient;
-    BitmapPtr pixels = Decode(spec);
+    TiffRecipe recipe;
+    recipe.Compression = c.compression;
+    recipe.Planar = c.planar;
+    recipe.TileWidth = recipe.TileHeight = c.tileWidth;
+    recipe.RowsPerStrip = c.rowsPerStrip;
+    recipe.Sample = Gradient;
+    BitmapPtr pixels = Decode(recipe);
     ASSERT_TRUE(pixels) << message_;
     ASSERT_EQ(pixels->Width, 40);
     ASSERT_EQ(pixels->Height, 30);
@@ -95,13 +95,13 @@ TEST_F(TiffReaderTest, RowConversionsByPhotometric) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TiffSpec spec;
-    spec.Photometric = c.photometric;
-    spec.Bits = c.bits;
-    spec.Samples = c.samples;
-    spec.Sample = c.sample;
+    TiffRecipe recipe;
+    recipe.Photometric = c.photometric;
+    recipe.Bits = c.bits;
+    recipe.Samples = c.samples;
+    recipe.Sample = c.sample;
     const std::string path = dir_.File("image.tif");
-    ASSERT_TRUE(test::WriteTiff(path, spec));
+    ASSERT_TRUE(test::WriteTiff(path, recipe));
     image_ = ImageObject();
     ASSERT_TRUE(ReadImageHeader(image_, path));
     int message = 0;
@@ -112,17 +112,17 @@ TEST_F(TiffReaderTest, RowConversionsByPhotometric) {
 }
 
 TEST_F(TiffReaderTest, PaletteEntriesShowTheirHighBytes) {
-  TiffSpec spec;
-  spec.Photometric = PHOTOMETRIC_PALETTE;
-  spec.Samples = 1;
-  spec.Sample = [](int x, int, int) { return uint32_t(x % 4); };
-  spec.ColorMap.assign(3 * 256, 0);
+  TiffRecipe recipe;
+  recipe.Photometric = PHOTOMETRIC_PALETTE;
+  recipe.Samples = 1;
+  recipe.Sample = [](int x, int, int) { return uint32_t(x % 4); };
+  recipe.ColorMap.assign(3 * 256, 0);
   for (int i = 0; i < 256; ++i) {
-    spec.ColorMap[size_t(i)] = uint16_t(i * 256);             // red = index
-    spec.ColorMap[256 + size_t(i)] = uint16_t((255 - i) * 256);  // green
-    spec.ColorMap[512 + size_t(i)] = uint16_t(0x7FFF);         // blue
+    recipe.ColorMap[size_t(i)] = uint16_t(i * 256);             // red = index
+    recipe.ColorMap[256 + size_t(i)] = uint16_t((255 - i) * 256);  // green
+    recipe.ColorMap[512 + size_t(i)] = uint16_t(0x7FFF);         // blue
   }
-  BitmapPtr pixels = Decode(spec);
+  BitmapPtr pixels = Decode(recipe);
   ASSERT_TRUE(pixels);
   EXPECT_EQ(test::RgbAt(*pixels, 3, 0), 0x03FC7Fu);
   EXPECT_EQ(image_.ColorSpace, kSpaceRgb);
@@ -130,12 +130,12 @@ TEST_F(TiffReaderTest, PaletteEntriesShowTheirHighBytes) {
 }
 
 TEST_F(TiffReaderTest, RgbaGivesAMaskWhenAskedFor) {
-  TiffSpec spec;
-  spec.Samples = 4;
-  spec.ExtraSamples = 1;
-  spec.Sample = [](int x, int, int s) { return s < 3 ? 50u : (x < 20 ? 255u : 0u); };
+  TiffRecipe recipe;
+  recipe.Samples = 4;
+  recipe.ExtraSamples = 1;
+  recipe.Sample = [](int x, int, int s) { return s < 3 ? 50u : (x < 20 ? 255u : 0u); };
   BitmapPtr mask;
-  BitmapPtr pixels = Decode(spec, &mask);
+  BitmapPtr pixels = Decode(recipe, &mask);
   ASSERT_TRUE(pixels);
   ASSERT_TRUE(mask);
   EXPECT_EQ(mask->Row(5)[4 * 3], 0);      // opaque: fully visible
@@ -143,59 +143,59 @@ TEST_F(TiffReaderTest, RgbaGivesAMaskWhenAskedFor) {
   EXPECT_EQ(image_.ImageDesc.Depth(), 32);
 
   BitmapPtr none;
-  spec.Samples = 3;
-  spec.ExtraSamples = 0;
-  ASSERT_TRUE(Decode(spec, &none));
+  recipe.Samples = 3;
+  recipe.ExtraSamples = 0;
+  ASSERT_TRUE(Decode(recipe, &none));
   EXPECT_FALSE(none);
 }
 
 TEST_F(TiffReaderTest, HeaderFactsAndRefusals) {
-  TiffSpec spec;
-  spec.Sample = Gradient;
-  spec.ResolutionUnit = RESUNIT_CENTIMETER;
-  spec.XResolution = spec.YResolution = 118.11f;
-  spec.Icc = test::Bytes(200, 7);
-  ASSERT_TRUE(Decode(spec));
+  TiffRecipe recipe;
+  recipe.Sample = Gradient;
+  recipe.ResolutionUnit = RESUNIT_CENTIMETER;
+  recipe.XResolution = recipe.YResolution = 118.11f;
+  recipe.Icc = test::Bytes(200, 7);
+  ASSERT_TRUE(Decode(recipe));
   EXPECT_EQ(image_.ImageDesc.CodecType(), kCodecTiff);
   EXPECT_EQ(image_.ImageDesc.HResolution(), 299);
   EXPECT_TRUE(image_.HasEmbeddedProfile);
   std::vector<uint8_t> profile;
   ASSERT_TRUE(ReadEmbeddedProfile(image_, profile));
-  EXPECT_EQ(profile, spec.Icc);
+  EXPECT_EQ(profile, recipe.Icc);
 
-  spec.ResolutionUnit = RESUNIT_NONE;
-  spec.Icc.clear();
-  ASSERT_TRUE(Decode(spec));
+  recipe.ResolutionUnit = RESUNIT_NONE;
+  recipe.Icc.clear();
+  ASSERT_TRUE(Decode(recipe));
   EXPECT_EQ(image_.ImageDesc.HResolution(), 72);
 
   // CMYK is refused at the header, without a message.
-  spec.Photometric = PHOTOMETRIC_SEPARATED;
-  spec.Samples = 4;
+  recipe.Photometric = PHOTOMETRIC_SEPARATED;
+  recipe.Samples = 4;
   const std::string path = dir_.File("cmyk.tif");
-  ASSERT_TRUE(test::WriteTiff(path, spec));
+  ASSERT_TRUE(test::WriteTiff(path, recipe));
   ImageObject cmyk;
   EXPECT_FALSE(ReadImageHeader(cmyk, path));
   EXPECT_EQ(cmyk.ColorSpace, kSpaceCmyk);
 }
 
 TEST_F(TiffReaderTest, MemoryDecoderTakesOnlyUncompressedData) {
-  TiffSpec spec;
-  spec.Sample = Gradient;
+  TiffRecipe recipe;
+  recipe.Sample = Gradient;
   const std::string path = dir_.File("memory.tif");
-  ASSERT_TRUE(test::WriteTiff(path, spec));
+  ASSERT_TRUE(test::WriteTiff(path, recipe));
   test::Bytes bytes = test::ReadBytes(path);
   BitmapPtr pixels = DecodeTiffMemory(bytes.data(), bytes.size());
   ASSERT_TRUE(pixels);
   EXPECT_EQ(test::RgbAt(*pixels, 7, 9), (Gradient(7, 9, 0) << 16) | (Gradient(7, 9, 1) << 8) | Gradient(7, 9, 2));
 
-  spec.Compression = COMPRESSION_LZW;
-  ASSERT_TRUE(test::WriteTiff(path, spec));
+  recipe.Compression = COMPRESSION_LZW;
+  ASSERT_TRUE(test::WriteTiff(path, recipe));
   bytes = test::ReadBytes(path);
   EXPECT_FALSE(DecodeTiffMemory(bytes.data(), bytes.size()));
 
   // Truncated and scrambled data fail cleanly.
-  spec.Compression = COMPRESSION_NONE;
-  ASSERT_TRUE(test::WriteTiff(path, spec));
+  recipe.Compression = COMPRESSION_NONE;
+  ASSERT_TRUE(test::WriteTiff(path, recipe));
   bytes = test::ReadBytes(path);
   for (size_t n = 0; n < bytes.size(); n += 97) DecodeTiffMemory(bytes.data(), n);
   std::srand(5);
