@@ -42,6 +42,12 @@ class MessageWatch final : public MessageSink {
   std::string last_;
 };
 
+// Rows shown: the filled ones, except the caption-less flash mode row when
+// there is no mode to show.
+bool Shown(const ImageObject& image, int row) {
+  return InformationRowFilled(image, row) && (row != kItemFlashMode || !FormatImageItem(image, row).empty());
+}
+
 std::string Caption(int row) { return row < kItemFlashMode ? StringCopy(kInformationCaptionFirst + row) : ""; }
 
 // Exif texts are meant to be ASCII; any byte that is not part of a valid
@@ -71,7 +77,7 @@ std::string Ratio(int64_t numerator, int64_t denominator) {
 void PrintRows(const ImageObject& image) {
   std::printf("%s\n", image.ImagePath.c_str());
   for (int row = 0; row < kImageItemCount; ++row) {
-    if (!InformationRowFilled(image, row)) continue;
+    if (!Shown(image, row)) continue;
     std::printf("  %-*s : %s\n", kCaptionWidth, Caption(row).c_str(), FormatImageItem(image, row).c_str());
   }
 }
@@ -118,7 +124,7 @@ void PrintJson(const ImageObject& image) {
   RawExifFields(image.Exif, json);
   json.Key("rows").BeginObject();
   for (int row = 0; row < kImageItemCount; ++row)
-    if (InformationRowFilled(image, row)) json.Field(Caption(row), Utf8Text(FormatImageItem(image, row)));
+    if (Shown(image, row)) json.Field(Caption(row), Utf8Text(FormatImageItem(image, row)));
   json.EndObject().EndObject();
   std::printf("%s\n", json.Text().c_str());
 }
