@@ -3,12 +3,14 @@
 
 namespace tl::cli {
 
+extern const CliCommand kInfoCommand;
 extern const CliCommand kPageCommand;
 extern const CliCommand kProfilesCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       kPageCommand,
+      kInfoCommand,
       kProfilesCommand,
   };
   return commands;

@@ -48,6 +48,11 @@ struct ExifFields {
   int16_t IsoSpeed = 0;
   double ExposureBias = 0;
   double FNumber = 0;
+  // The rationals as the file gave them, for tools that show raw values.
+  int32_t ExposureBiasNumerator = 0;
+  int32_t ExposureBiasDenominator = 0;
+  uint32_t FNumberNumerator = 0;
+  uint32_t FNumberDenominator = 0;
   int16_t ColorSpace = 0;
   int16_t Orientation = 0;  // IFD0 274, 0 when absent
 

@@ -1,0 +1,60 @@
+// What every image fuzz target does with its input: write it to a file and
+// take it in the way a layout does (header, preview, a decode with a mask,
+// the embedded profile), with a low limit on decoded picture sizes.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "document/layout_object.h"
+#include "imaging/decode_limits.h"
+#include "imaging/embedded_profile.h"
+#include "imaging/image_header.h"
+#include "imaging/image_loader.h"
+#include "imaging/preview.h"
+
+namespace tl::fuzz {
+
+// Big enough for every structure, small enough to fuzz quickly.
+inline constexpr int64_t kFuzzPixelLimit = int64_t(1) << 22;
+
+inline void LimitDecodes() { SetDecodePixelLimit(kFuzzPixelLimit); }
+
+inline std::string WriteInput(const uint8_t* data, size_t size, const char* extension) {
+  const std::string path = "/tmp/tl-fuzz-" + std::to_string(getpid()) + extension;
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+  }
+  return path;
+}
+
+inline void TakeImage(const std::string& path) {
+  ImageObject image;
+  image.Size = {64, 48};
+  if (!ReadImageHeader(image, path)) return;
+  BitmapPtr mask;
+  MakePreview(image, &mask);
+  const LSize request = {31, 17};
+  int message = 0;
+  DecodeImagePixels(image, 0, &request, &mask, nullptr, message);
+  std::vector<uint8_t> profile;
+  ReadEmbeddedProfile(image, profile);
+}
+
+}  // namespace tl::fuzz
+
+// A fuzz target that takes its input in as an image file with `extension`.
+#define TL_IMAGE_FILE_FUZZER(extension)                                         \
+  extern "C" int LLVMFuzzerInitialize(int*, char***) {                          \
+    tl::fuzz::LimitDecodes();                                                   \
+    return 0;                                                                   \
+  }                                                                             \
+  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {     \
+    tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, extension));           \
+    return 0;                                                                   \
+  }
