@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "document/layout_object.h"
+#include "layout/orientation.h"
 
 namespace tl {
 namespace {
@@ -50,13 +51,13 @@ BitmapPtr TurnQuarter(const OffscreenBitmap& b, bool clockwise) {
 
 BitmapPtr ApplyRotateFlip(BitmapPtr bitmap, int16_t rotateFlip) {
   if (!bitmap) return nullptr;
-  if (rotateFlip & kRotate90)
-    bitmap = TurnQuarter(*bitmap, true);
-  else if (rotateFlip & kRotate270)
-    bitmap = TurnQuarter(*bitmap, false);
-  else if (rotateFlip & kRotate180)
-    TurnHalf(*bitmap);
-  if (bitmap && (rotateFlip & kFlipHorizontal)) MirrorRows(*bitmap);
+  const Orientation orientation = OrientationOf(rotateFlip);
+  if (orientation.flipped) MirrorRows(*bitmap);
+  switch (orientation.quarterTurns) {
+    case 1: return TurnQuarter(*bitmap, true);
+    case 2: TurnHalf(*bitmap); break;
+    case 3: return TurnQuarter(*bitmap, false);
+  }
   return bitmap;
 }
 

@@ -1,6 +1,6 @@
-// Turning and mirroring decoded pixels by an image's Rotate and Flip bits.
-// The stored picture is first turned clockwise by the rotation bit (90,
-// 180 or 270 degrees), then mirrored left to right when the flip bit is set.
+// Turning and mirroring decoded pixels by an image's Rotate and Flip bits,
+// in the orientation model of layout/orientation.h: the file's picture is
+// mirrored left to right when the flip bit is set, then turned clockwise.
 #pragma once
 
 #include <cstdint>

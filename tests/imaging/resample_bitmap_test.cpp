@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "document/layout_object.h"
 #include "imaging/bitmap_orientation.h"
+#include "layout/orientation.h"
 
 namespace tl {
 namespace {
 
-BitmapPtr Filled(int32_t w, int32_t h, uint32_t (*pixel)(int, int)) {
+BitmapPtr Filled(int32_t w, int32_t h, const std::function<uint32_t(int, int)>& pixel) {
   BitmapPtr b = OffscreenBitmapNew(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
@@ -78,7 +80,9 @@ TEST(ApplyRotateFlip, TurnsAndMirrorsAsTheBitsSay) {
       {kRotate180, 3, 2, {12, 11, 10, 2, 1, 0}},
       {kRotate270, 2, 3, {2, 12, 1, 11, 0, 10}},
       {kFlipHorizontal, 3, 2, {2, 1, 0, 12, 11, 10}},
-      {kRotate90 | kFlipHorizontal, 2, 3, {0, 10, 1, 11, 2, 12}},
+      // Mirrored first, then turned.
+      {kRotate90 | kFlipHorizontal, 2, 3, {12, 2, 11, 1, 10, 0}},
+      {kRotate270 | kFlipHorizontal, 2, 3, {0, 10, 1, 11, 2, 12}},
       {kExifOrientationApplied, 3, 2, {0, 1, 2, 10, 11, 12}},
   };
   for (const auto& c : cases) {
@@ -90,6 +94,22 @@ TEST(ApplyRotateFlip, TurnsAndMirrorsAsTheBitsSay) {
     for (int y = 0; y < c.h; ++y)
       for (int x = 0; x < c.w; ++x) rows.push_back(At(*out, x, y));
     EXPECT_EQ(rows, c.rows) << "bits " << c.bits;
+  }
+}
+
+TEST(ApplyRotateFlip, MovesPixelsWhereTheLayoutModelPutsThem) {
+  // The drawing and crop code map rectangles with MapRect; the pixels must
+  // land at the same place for every one of the eight states.
+  const int w = 5, h = 3;
+  for (int16_t bits : {0, 1, 2, 4, 8, 9, 10, 12}) {
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        BitmapPtr out = ApplyRotateFlip(Filled(w, h, [&](int px, int py) { return uint32_t(px == x && py == y); }), bits);
+        ASSERT_TRUE(out);
+        const LRect mapped = MapRect(OrientationOf(bits), {x, y, x + 1, y + 1}, {w, h});
+        EXPECT_EQ(At(*out, mapped.left, mapped.top), 1u) << "bits " << bits << " pixel " << x << "," << y;
+      }
+    }
   }
 }
 
