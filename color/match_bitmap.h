@@ -17,11 +17,12 @@ constexpr int kMissingProfilesMessage = 10409;  // "Missing application profiles
 // printed pixels of capture-matched images when the document leaves them
 // unmatched. False when the chain cannot be built or applied; the decoder
 // then reports message 10409.
-bool MatchBitmap(OffscreenBitmap& bitmap, const ImageObject& image, int purpose, const ColorMatchHooks& hooks = {});
+bool MatchBitmap(OffscreenBitmap& bitmap, const ImageObject& image, int purpose,
+                 const ColorMatchHooks& hooks = DefaultColorMatchHooks());
 
 class ColorPixelMatcher final : public PixelMatcher {
  public:
-  explicit ColorPixelMatcher(ColorMatchHooks hooks = {}) : hooks_(std::move(hooks)) {}
+  explicit ColorPixelMatcher(ColorMatchHooks hooks = DefaultColorMatchHooks()) : hooks_(std::move(hooks)) {}
   bool MatchPixels(const ImageObject& image, OffscreenBitmap& pixels, int purpose) override {
     return MatchBitmap(pixels, image, purpose, hooks_);
   }

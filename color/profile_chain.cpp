@@ -12,6 +12,7 @@
 #include "color/tone_tuning.h"
 #include "color/tuning_profile.h"
 #include "document/layout_document.h"
+#include "imaging/embedded_profile.h"
 #include "imaging/pixel_matcher.h"
 
 namespace tl {
@@ -114,6 +115,12 @@ bool AppendOutput(const LayoutDocument* document, int purpose, ProfileChain& cha
 }
 
 }  // namespace
+
+ColorMatchHooks DefaultColorMatchHooks() {
+  ColorMatchHooks hooks;
+  hooks.ReadEmbeddedProfile = ReadEmbeddedProfile;
+  return hooks;
+}
 
 bool BuildProfileChain(const ImageObject& image, int purpose, const ColorMatchHooks& hooks, ProfileChain& chain) {
   chain.Entries.clear();

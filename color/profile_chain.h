@@ -38,6 +38,9 @@ struct ColorMatchHooks {
   std::function<void(const ImageObject&)> ProcessAutoTuningPreview;
 };
 
+// The hooks of a normal run: the embedded profile read from the image file.
+ColorMatchHooks DefaultColorMatchHooks();
+
 struct ProfileChainEntry {
   ProfilePtr Profile;
   int Intent = 0;     // ICC rendering intent

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "color/intents.h"
@@ -11,6 +12,7 @@
 #include "color/profile_description.h"
 #include "color/profile_roles.h"
 #include "color/tone_tuning.h"
+#include "imaging/image_header.h"
 #include "tests/color/color_test_support.h"
 
 namespace tl {
@@ -165,6 +167,18 @@ TEST_F(ProfileChainTest, TheSourceIsEmbeddedChosenOrTheCaptureWorkingProfile) {
   const Names capture = Descriptions(kMatchScreenTuned, hooks);
   ASSERT_EQ(capture.size(), 2u);
   EXPECT_EQ(capture[0], "Tessaline capture-matching working RGB");
+}
+
+TEST_F(ProfileChainTest, TheDefaultHooksReadTheProfileEmbeddedInTheFile) {
+  const char* source = std::getenv("TL_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  ASSERT_TRUE(ReadImageHeader(*image_, std::string(source) + "/resources/samples/sunset_profile.jpg"));
+  ASSERT_TRUE(image_->HasEmbeddedProfile);
+  image_->ImageSrcUseEmbedProfile = 1;
+  ProfileChain chain;
+  ASSERT_TRUE(BuildProfileChain(*image_, kMatchScreen, DefaultColorMatchHooks(), chain));
+  EXPECT_TRUE(chain.Entries.front().Path.empty()) << "the source is the file's own profile, held in memory";
+  EXPECT_NE(ProfileDescription(chain.Entries.front().Profile.get()), "Source RGB");
 }
 
 TEST_F(ProfileChainTest, IntentsComeFromCodesOrFromProfileHeaders) {
