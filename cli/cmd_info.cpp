@@ -6,6 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/json_writer.h"
+#include "color/image_color_settings.h"
 #include "document/layout_document.h"
 #include "document/layout_object.h"
 #include "document/message_box.h"
@@ -120,6 +121,8 @@ void PrintJson(const ImageObject& image) {
       .Field("yResolution", desc.VResolution())
       .Field("bitsPerPixel", int32_t(image.BitsPerPixel))
       .Field("hasProfile", image.HasEmbeddedProfile != 0)
+      .Field("captureLevel", int32_t(image.CaptureMatchingLevel))
+      .Field("hasMask", image.PreviewMask != nullptr)
       .Field("exifPresence", int64_t(image.Exif.ExifPresence));
   RawExifFields(image.Exif, json);
   json.Key("rows").BeginObject();
@@ -146,9 +149,12 @@ bool ReadImage(LayoutDocument& document, const std::string& path, MessageWatch& 
   messages.Forget();
   bool taken = ReadImageHeader(*image, path);
   if (taken) {
-    BitmapPtr preview = MakePreview(*image);
+    ApplyInputColorSettings(*image, document);
+    BitmapPtr mask;
+    BitmapPtr preview = MakePreview(*image, &mask);
     taken = preview != nullptr;
     image->Preview = std::move(preview);
+    image->PreviewMask = std::move(mask);
   }
   if (!taken) {
     // Refusals such as CMYK images show nothing of their own.

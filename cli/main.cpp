@@ -6,6 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/stderr_message_sink.h"
+#include "imaging/builtin_extensions.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ int RunHelp(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tl::InstallBuiltInImportExtensions();
   if (argc < 2) {
     PrintOverview(stderr);
     return tl::cli::kExitUsage;

@@ -12,6 +12,7 @@
 #include "color/tone_tuning.h"
 #include "color/tuning_profile.h"
 #include "document/layout_document.h"
+#include "imaging/capture_matching.h"
 #include "imaging/embedded_profile.h"
 #include "imaging/pixel_matcher.h"
 
@@ -119,6 +120,7 @@ bool AppendOutput(const LayoutDocument* document, int purpose, ProfileChain& cha
 ColorMatchHooks DefaultColorMatchHooks() {
   ColorMatchHooks hooks;
   hooks.ReadEmbeddedProfile = ReadEmbeddedProfile;
+  hooks.ProcessAutoTuningPreview = ProcessAutoTuningPreview;
   return hooks;
 }
 

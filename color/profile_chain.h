@@ -38,7 +38,8 @@ struct ColorMatchHooks {
   std::function<void(const ImageObject&)> ProcessAutoTuningPreview;
 };
 
-// The hooks of a normal run: the embedded profile read from the image file.
+// The hooks of a normal run: the embedded profile read from the image
+// file, and the preview call of the installed capture matcher.
 ColorMatchHooks DefaultColorMatchHooks();
 
 struct ProfileChainEntry {

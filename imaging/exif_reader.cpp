@@ -51,10 +51,19 @@ enum Tag : uint16_t {
   kTagLightSource = 37384,
   kTagFlash = 37385,
   kTagColorSpace = 40961,
+  kTagInteropIfd = 40965,
+  kTagCustomRendered = 41985,
+  kTagExposureMode = 41986,
   kTagWhiteBalance = 41987,
+  kTagSceneCaptureType = 41990,
+  kTagGainControl = 41991,
   kTagContrast = 41992,
   kTagSaturation = 41993,
+  kTagSharpness = 41994,
+  kTagInteropIndex = 1,
 };
+
+constexpr size_t kInteropIndexBytes = 4;
 
 constexpr uint16_t kCompressionJpeg = 6;
 constexpr uint16_t kBigVersion = 43;
@@ -296,6 +305,35 @@ BitmapPtr ReadThumbnailDirectory(const TiffStructure& tiff, uint64_t offset) {
   return ReadJpegThumbnailAt(tiff, uint64_t(thumbOffset), uint64_t(thumbLength));
 }
 
+// One entry of the Exif directory into the print facts.
+void ReadPrintEntry(const TiffStructure& tiff, const Entry& e, ExifPrintFields& f) {
+  int64_t value = 0;
+  auto shortField = [&](int16_t& field, uint32_t bit) {
+    if (!tiff.Integer(e, value)) return;
+    field = int16_t(uint16_t(value));
+    f.Presence |= bit;
+  };
+  switch (e.Tag) {
+    case kTagExifVersion: {
+      std::vector<uint8_t> bytes;
+      if (tiff.Bytes(e, kExifVersionBytes, bytes) && bytes.size() == kExifVersionBytes) {
+        f.ExifVersion.assign(bytes.begin(), bytes.end());
+        f.Presence |= kPrintHasVersion;
+      }
+      break;
+    }
+    case kTagColorSpace: shortField(f.ColorSpace, kPrintHasColorSpace); break;
+    case kTagCustomRendered: shortField(f.CustomRendered, kPrintHasCustomRendered); break;
+    case kTagExposureMode: shortField(f.ExposureMode, kPrintHasExposureMode); break;
+    case kTagWhiteBalance: shortField(f.WhiteBalance, kPrintHasWhiteBalance); break;
+    case kTagSceneCaptureType: shortField(f.SceneCaptureType, kPrintHasSceneCaptureType); break;
+    case kTagGainControl: shortField(f.GainControl, kPrintHasGainControl); break;
+    case kTagContrast: shortField(f.Contrast, kPrintHasContrast); break;
+    case kTagSaturation: shortField(f.Saturation, kPrintHasSaturation); break;
+    case kTagSharpness: shortField(f.Sharpness, kPrintHasSharpness); break;
+  }
+}
+
 }  // namespace
 
 bool ReadExifIfd0(const ByteSource& source, ExifFields& exif) {
@@ -338,6 +376,37 @@ BitmapPtr ReadExif(const ByteSource& source, ExifFields& exif) {
     });
   }
   return thumbnail;
+}
+
+bool ReadExifPrintFields(const ByteSource& source, ExifPrintFields& fields) {
+  TiffStructure tiff(source);
+  uint64_t first = 0;
+  if (!tiff.Open(first)) return false;
+  uint64_t exifDirectory = 0, interopDirectory = 0;
+  tiff.Walk(first, [&](const Entry& e) {
+    if (e.Tag == kTagExifIfd) exifDirectory = tiff.Offset(e);
+    return true;
+  });
+  if (exifDirectory) {
+    tiff.Walk(exifDirectory, [&](const Entry& e) {
+      if (e.Tag == kTagInteropIfd)
+        interopDirectory = tiff.Offset(e);
+      else
+        ReadPrintEntry(tiff, e, fields);
+      return true;
+    });
+  }
+  // The interoperability directory must not be the Exif directory again.
+  if (interopDirectory && interopDirectory != exifDirectory) {
+    tiff.Walk(interopDirectory, [&](const Entry& e) {
+      if (e.Tag == kTagInteropIndex && e.Type == kTypeAscii) {
+        fields.InteropIndex = tiff.Text(e, kInteropIndexBytes);
+        fields.Presence |= kPrintHasInteropIndex;
+      }
+      return true;
+    });
+  }
+  return true;
 }
 
 }  // namespace tl

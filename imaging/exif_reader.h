@@ -23,4 +23,8 @@ bool ReadExifIfd0(const ByteSource& tiff, ExifFields& exif);
 // none.
 BitmapPtr ReadExif(const ByteSource& tiff, ExifFields& exif);
 
+// The print facts of the Exif and interoperability directories (no
+// thumbnail is read). False without a valid byte-order mark.
+bool ReadExifPrintFields(const ByteSource& tiff, ExifPrintFields& fields);
+
 }  // namespace tl

@@ -27,6 +27,8 @@ inline constexpr uint32_t kCodecTiff = FourCC("tiff");
 inline constexpr uint32_t kCodecBmp = FourCC("WRLE");
 inline constexpr uint32_t kCodecEps = FourCC("raw ");
 inline constexpr uint32_t kCodecPhotoshop = FourCC("8BPS");
+inline constexpr uint32_t kCodecPng = FourCC("png ");
+inline constexpr uint32_t kCodecPict = FourCC("qdrw");
 
 // ColorSpaceTag
 inline constexpr uint32_t kSpaceRgb = FourCC("RGB ");

@@ -22,7 +22,12 @@ BitmapPtr DecodeByCodec(ImageObject& image, const DecodeRequest& request, int& m
   CaptureMatcher* capture = InstalledCaptureMatcher();
   if (capture && (image.ImageSrcManagementMode != 0 || image.ColorTuneMode == kAutomaticTuning))
     return capture->Decode(image, request, message);
+  return DecodeWithFileDecoder(image, request, message);
+}
 
+}  // namespace
+
+BitmapPtr DecodeWithFileDecoder(const ImageObject& image, const DecodeRequest& request, int& message) {
   DecodeRequest withoutMask = request;
   withoutMask.Mask = nullptr;
   switch (image.ImageDesc.CodecType()) {
@@ -35,8 +40,6 @@ BitmapPtr DecodeByCodec(ImageObject& image, const DecodeRequest& request, int& m
   ExtendedFormatImporter* importer = InstalledExtendedFormatImporter();
   return importer ? importer->Decode(image, request, message) : nullptr;
 }
-
-}  // namespace
 
 BitmapPtr DecodeImagePixels(ImageObject& image, int purpose, const LSize* requested, BitmapPtr* mask,
                             PixelMatcher* matcher, int& message) {

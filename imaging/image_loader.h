@@ -4,6 +4,7 @@
 #pragma once
 
 #include "document/geometry.h"
+#include "imaging/decode_finish.h"
 #include "imaging/offscreen_bitmap.h"
 
 namespace tl {
@@ -23,5 +24,10 @@ BitmapPtr LoadImagePixels(ImageObject& image, int purpose, const LSize* requeste
 // The same without showing anything: on failure `message` holds the code.
 BitmapPtr DecodeImagePixels(ImageObject& image, int purpose, const LSize* requested, BitmapPtr* mask,
                             PixelMatcher* matcher, int& message);
+
+// The pixels from the decoder of the image's own codec (or the extended-
+// formats importer), never through the capture-matching path; the request
+// is in the file's stored orientation and nothing is turned.
+BitmapPtr DecodeWithFileDecoder(const ImageObject& image, const DecodeRequest& request, int& message);
 
 }  // namespace tl

@@ -15,9 +15,12 @@ ExtendedFormatImporter* SetExtendedFormatImporter(ExtendedFormatImporter* import
   return previous;
 }
 
-ExtendedFormatImporter* InstalledExtendedFormatImporter() { return g_importer; }
+// An importer older than 5.0 counts as absent: every call would fail.
+ExtendedFormatImporter* InstalledExtendedFormatImporter() { return QuickTimeAvailable() ? g_importer : nullptr; }
 
-bool QuickTimeAvailable() { return g_importer != nullptr; }
+bool QuickTimeAvailable() { return QuickTimeVersion() >= kQuickTimeMinimumVersion; }
+
+uint16_t QuickTimeVersion() { return g_importer ? g_importer->Version() : 0; }
 
 CaptureMatcher* SetCaptureMatcher(CaptureMatcher* matcher) {
   CaptureMatcher* previous = g_matcher;

@@ -33,6 +33,9 @@ class ExtendedFormatImporter {
   virtual BitmapPtr ReadPreview(ImageObject& image) = 0;
   virtual BitmapPtr Decode(const ImageObject& image, const DecodeRequest& request, int& message) = 0;
   virtual bool ReadProfile(const ImageObject& image, std::vector<uint8_t>& profile) = 0;
+  // The version in the form major x 256 + minor (0x0600 for 6.0): masks
+  // need 6.0, the formats at all 5.0.
+  virtual uint16_t Version() const = 0;
 };
 
 class CaptureMatcher {
@@ -43,14 +46,26 @@ class CaptureMatcher {
   virtual int16_t CaptureLevel(const ImageObject& image) = 0;
   // Decodes through the matching path in the image's ImageSrcManagementMode.
   virtual BitmapPtr Decode(ImageObject& image, const DecodeRequest& request, int& message) = 0;
+  // Automatic tuning of a preview: the image decoded through the matching
+  // path's preview call at the preview's size, written into `preview` (in
+  // the image's shown orientation). False, with `preview` unchanged, when
+  // the file does not decode.
+  virtual bool ProcessPreview(const ImageObject& image, OffscreenBitmap& preview) = 0;
 };
 
 // Installs (or, with null, removes) the importer; returns the previous one.
 ExtendedFormatImporter* SetExtendedFormatImporter(ExtendedFormatImporter* importer);
+// The installed importer while QuickTimeAvailable(), else null.
 ExtendedFormatImporter* InstalledExtendedFormatImporter();
 
-// Whether the extended formats can be read (an importer is installed).
+// Whether the extended formats can be read: an importer of version 5.0 or
+// later is installed.
 bool QuickTimeAvailable();
+// The installed importer's version (major x 256 + minor); 0 without one.
+uint16_t QuickTimeVersion();
+
+inline constexpr uint16_t kQuickTimeMinimumVersion = 0x0500;
+inline constexpr uint16_t kQuickTimeAlphaVersion = 0x0600;
 
 CaptureMatcher* SetCaptureMatcher(CaptureMatcher* matcher);
 CaptureMatcher* InstalledCaptureMatcher();

@@ -67,6 +67,16 @@ BitmapPtr MakePreview(ImageObject& image, BitmapPtr* mask) {
   return preview;
 }
 
+bool MatchPreview(ImageObject& image, PixelMatcher* matcher) {
+  const LSize request = PreviewRequestSize(image);
+  BitmapPtr mask;
+  BitmapPtr matched = LoadImagePixels(image, kMatchScreenTuned, &request, &mask, matcher);
+  if (!matched) return false;
+  image.Preview = std::move(matched);
+  image.PreviewMask = std::move(mask);
+  return true;
+}
+
 int16_t AverageBrightness(const OffscreenBitmap& preview) {
   const int32_t dx = int32_t(int64_t(preview.Width) * kBorderPercent / 100);
   const int32_t dy = int32_t(int64_t(preview.Height) * kBorderPercent / 100);

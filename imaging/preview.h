@@ -11,6 +11,7 @@
 namespace tl {
 
 struct ImageObject;
+class PixelMatcher;
 
 // Makes the raw (not colour-matched) preview of an image whose header was
 // read, in its shown orientation; stores its average brightness and turns
@@ -18,6 +19,12 @@ struct ImageObject;
 // given, receives the mask of a decoded preview of a format that has one.
 // Null (the load's message shown) when no preview can be made.
 BitmapPtr MakePreview(ImageObject& image, BitmapPtr* mask = nullptr);
+
+// The colour-matched view of one image: decodes it again for the tuned
+// screen (purpose 2, matched through `matcher`) at PreviewRequestSize,
+// with its mask, and replaces the preview and mask. On failure the load's
+// message is shown, the old ones stay and the result is false.
+bool MatchPreview(ImageObject& image, PixelMatcher* matcher);
 
 // The size a preview decode asks for, in the image's shown orientation:
 // the frame box taken as pixels when that is smaller than the picture, else
