@@ -18,12 +18,16 @@
 #include "imaging/image_loader.h"
 #include "imaging/jpeg_library.h"
 #include "imaging/preview.h"
+#include "tests/imaging/corpus_support.h"
 #include "tests/imaging/fixtures.h"
 
 namespace tl {
 namespace {
 
 namespace fs = std::filesystem;
+using test::HaveTool;
+using test::Quoted;
+using test::RunCommand;
 
 // Files that must not be taken: CMYK, 12-bit, bitmap variants left to the
 // extended-formats importer, damaged bitmaps, and EPS files that are not
@@ -36,18 +40,6 @@ const std::set<std::string> kRefused = {
     "rgb32.bmp", "rgb32bf.bmp", "rgba32_v5.bmp", "cmyk_imagedata.eps", "gimp_raster.eps", "gnuplot_nonzero_bbox.eps",
     "hijaak_epsf12_raster.eps", "illustrator_dosbin_tiffpreview.eps"};
 
-std::string CorpusFolder() {
-  const char* shared = std::getenv("TL_SHARED_DIR");
-  if (!shared) return {};
-  const std::string corpus = std::string(shared) + "/corpus";
-  return fs::is_directory(corpus) ? corpus : std::string();
-}
-
-#define REQUIRE_CORPUS()                                                             \
-  const std::string corpus = CorpusFolder();                                         \
-  if (corpus.empty()) GTEST_SKIP() << "the shared corpus (TL_SHARED_DIR) is absent"; \
-  static_assert(true)
-
 std::vector<std::string> Files(const std::string& corpus, std::initializer_list<const char*> kinds) {
   std::vector<std::string> files;
   for (const char* kind : kinds)
@@ -58,25 +50,6 @@ std::vector<std::string> Files(const std::string& corpus, std::initializer_list<
 }
 
 std::string Name(const std::string& path) { return fs::path(path).filename().string(); }
-
-std::string Quoted(const std::string& s) { return "'" + s + "'"; }
-
-// The standard output of a command; `ok` is false when it did not run or failed.
-test::Bytes RunCommand(const std::string& command, bool* ok = nullptr) {
-  test::Bytes out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) {
-    if (ok) *ok = false;
-    return out;
-  }
-  uint8_t buffer[65536];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.insert(out.end(), buffer, buffer + n);
-  const int status = pclose(pipe);
-  if (ok) *ok = WIFEXITED(status) && WEXITSTATUS(status) != 127 && WEXITSTATUS(status) != 1;
-  return out;
-}
-
-bool HaveTool(const char* tool) { return std::system((std::string("command -v ") + tool + " >/dev/null").c_str()) == 0; }
 
 // The image's header and its pixels at full size (or `request`).
 BitmapPtr DecodeFile(const std::string& path, ImageObject& image, const LSize* request = nullptr) {
