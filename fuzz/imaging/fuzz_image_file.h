@@ -12,6 +12,7 @@
 
 #include "document/layout_object.h"
 #include "imaging/decode_limits.h"
+#include "imaging/builtin_extensions.h"
 #include "imaging/embedded_profile.h"
 #include "imaging/image_header.h"
 #include "imaging/image_loader.h"
@@ -52,6 +53,19 @@ inline void TakeImage(const std::string& path) {
 #define TL_IMAGE_FILE_FUZZER(extension)                                         \
   extern "C" int LLVMFuzzerInitialize(int*, char***) {                          \
     tl::fuzz::LimitDecodes();                                                   \
+    return 0;                                                                   \
+  }                                                                             \
+  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {     \
+    tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, extension));           \
+    return 0;                                                                   \
+  }
+
+// The same with the importer and the capture-matching engine of a normal
+// run installed, for the readers and the decode path they bring.
+#define TL_EXTENDED_IMAGE_FILE_FUZZER(extension)                                \
+  extern "C" int LLVMFuzzerInitialize(int*, char***) {                          \
+    tl::fuzz::LimitDecodes();                                                   \
+    tl::InstallBuiltInImportExtensions();                                       \
     return 0;                                                                   \
   }                                                                             \
   extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {     \

@@ -6,7 +6,9 @@ shot), so that a fresh clone has images to lay out without downloading any.
 They cover what the image import reads: Exif blocks in both byte orders
 with camera fields, orientation tags, Exif thumbnails, an embedded ICC
 profile, grayscale, progressive coding, JFIF densities, a TIFF and a
-Windows bitmap.
+Windows bitmap; and for the extended formats a PNG and a Photoshop
+document with transparency, a PICT picture and a camera JPEG with the
+maker's capture record.
 
 Run from anywhere: python3 resources/samples/make_samples.py
 """
@@ -245,6 +247,116 @@ def save_jpeg(name, picture, exif=None, thumbnail=False, **options):
     picture.save(os.path.join(HERE, name), "JPEG", quality=options.pop("quality", 82), **options)
 
 
+# --- Extended formats ------------------------------------------------------
+
+def packbits(row):
+    """PackBits of one row: runs of two or more, literals of up to 128."""
+    out, i = bytearray(), 0
+    while i < len(row):
+        run = 1
+        while i + run < len(row) and run < 128 and row[i + run] == row[i]:
+            run += 1
+        if run >= 2:
+            out += bytes([257 - run, row[i]])
+            i += run
+            continue
+        j = i + 1
+        while j < len(row) and j - i < 128 and not (j + 1 < len(row) and row[j] == row[j + 1]):
+            j += 1
+        out += bytes([j - i - 1]) + row[i:j]
+        i = j
+    return bytes(out)
+
+
+def posterized(picture, colors=24):
+    """Flat areas of few colours, as drawn artwork has; they pack well."""
+    smooth = picture.convert("RGB").filter(ImageFilter.GaussianBlur(3))
+    return smooth.quantize(colors, dither=Image.Dither.NONE).convert("RGB")
+
+
+def cut_out(size, seed, flat=False):
+    """A flower on a transparent ground, with soft edges."""
+    picture = flower(size, seed)
+    picture = (posterized(picture) if flat else picture).convert("RGBA")
+    w, h = size
+    alpha = Image.new("L", size, 0)
+    ImageDraw.Draw(alpha).ellipse((w * 0.08, h * 0.08, w * 0.92, h * 0.92), fill=255)
+    picture.putalpha(alpha.filter(ImageFilter.GaussianBlur(w / 40)))
+    return picture
+
+
+def save_psd(name, picture):
+    """RGB with its transparency: one layer, and the composite packed."""
+    w, h = picture.size
+    channels = picture.split()  # red, green, blue, alpha
+    resolution = struct.pack(">IHHIHH", 300 << 16, 1, 1, 300 << 16, 1, 1)
+    resources = b"8BIM" + struct.pack(">HH", 1005, 0) + struct.pack(">I", len(resolution)) + resolution
+    def packed(channel):
+        rows = [packbits(channel.tobytes()[y * w:(y + 1) * w]) for y in range(h)]
+        return struct.pack(">H", 1) + b"".join(struct.pack(">H", len(r)) for r in rows) + b"".join(rows)
+
+    layer_data = [packed(c) for c in (channels[3],) + channels[:3]]
+    record = struct.pack(">iiiiH", 0, 0, h, w, 4)
+    for cid, data in zip((-1, 0, 1, 2), layer_data):
+        record += struct.pack(">hI", cid, len(data))
+    record += b"8BIMnorm" + bytes([255, 0, 0, 0])
+    layer_name = b"\x06flower\x00"  # padded to a multiple of 4
+    extra = struct.pack(">II", 0, 0) + layer_name
+    record += struct.pack(">I", len(extra)) + extra
+    layer_info = struct.pack(">h", -1) + record + b"".join(layer_data)
+    layer_info += b"\0" * (len(layer_info) & 1)
+    layers = struct.pack(">I", len(layer_info)) + layer_info + struct.pack(">I", 0)
+    rows = [packbits(c.tobytes()[y * w:(y + 1) * w]) for c in channels for y in range(h)]
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(b"8BPS" + struct.pack(">H6xHIIHH", 1, 4, h, w, 8, 3))
+        f.write(struct.pack(">I", 0))
+        f.write(struct.pack(">I", len(resources)) + resources)
+        f.write(struct.pack(">I", len(layers)) + layers)
+        f.write(struct.pack(">H", 1) + b"".join(struct.pack(">H", len(r)) for r in rows) + b"".join(rows))
+
+
+def save_pict(name, picture):
+    """A version 2 picture of one 32-bit DirectBitsRect, components packed."""
+    w, h = picture.size
+    rgb = picture.convert("RGB")
+    body = struct.pack(">H4hHH", 0, 0, 0, h, w, 0x0011, 0x02FF)
+    body += struct.pack(">HhHIIII4h4x", 0x0C00, -2, 0, 72 << 16, 72 << 16, 0, 0, 0, 0, h, w)[:26]
+    body += struct.pack(">HIH4h", 0x009A, 0xFF, 0x8000 | (w * 4), 0, 0, h, w)
+    body += struct.pack(">HHIIIHHHHIII", 0, 4, 0, 72 << 16, 72 << 16, 16, 32, 3, 8, 0, 0, 0)
+    body += struct.pack(">4h4hH", 0, 0, h, w, 0, 0, h, w, 0x40)
+    for y in range(h):
+        row = b"".join(bytes(c.crop((0, y, w, y + 1)).tobytes()) for c in rgb.split())
+        data = packbits(row)
+        body += struct.pack(">H", len(data)) + data
+    if len(body) & 1:
+        body += b"\0"
+    body += struct.pack(">H", 0x00FF)
+    body = struct.pack(">H", len(body) & 0xFFFF) + body[2:]
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(b"\0" * 512 + body)
+
+
+def save_capture_jpeg(name, picture, exif):
+    """A camera JPEG whose APP5 marker carries the maker's capture record."""
+    save_jpeg(name, picture, exif, thumbnail=True)
+    record = b"VDXINFO\0" + struct.pack(">HHBBBBH", 1, 1, 0, 0, 128, 120, 0)
+    path = os.path.join(HERE, name)
+    with open(path, "rb") as f:
+        data = f.read()
+    with open(path, "wb") as f:
+        f.write(data[:2] + b"\xff\xe5" + struct.pack(">H", len(record) + 2) + record + data[2:])
+
+
+def extended_samples():
+    cut_out((256, 256), 12).save(os.path.join(HERE, "flower_cut_out.png"), "PNG", dpi=(150, 150))
+    save_psd("flower_layer.psd", cut_out((200, 200), 13, flat=True))
+    save_pict("harbour_picture.pct", posterized(landscape((320, 214), 14)))
+    e = Exif()
+    e.camera("Lumen Optics", "LX-9", orientation=1)
+    e.shot("2025:03:02 09:30:00", (1, 500), (8, 1), 100, (0, 1), flash=0x10, light=1, version=b"0230")
+    save_capture_jpeg("lake_capture.jpg", landscape((1200, 800), 15, sky=((90, 140, 190), (170, 190, 200))), e)
+
+
 def main():
     srgb = ImageCms.ImageCmsProfile(ImageCms.createProfile("sRGB")).tobytes()
 
@@ -304,6 +416,8 @@ def main():
 
     studio((320, 240), 11).transpose(Image.FLIP_LEFT_RIGHT).save(os.path.join(HERE, "still_life.bmp"), "BMP",
                                                                   dpi=(96, 96))
+
+    extended_samples()
 
 
 if __name__ == "__main__":

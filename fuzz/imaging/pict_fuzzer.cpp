@@ -1,0 +1,5 @@
+// Fuzzes the PICT reader of the extended-formats importer through the whole
+// intake of an image file (and the capture-matching path a new image takes).
+#include "fuzz/imaging/fuzz_image_file.h"
+
+TL_EXTENDED_IMAGE_FILE_FUZZER(".pct")
