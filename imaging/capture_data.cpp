@@ -6,14 +6,13 @@
 #include "imaging/byte_source.h"
 #include "imaging/exif_reader.h"
 #include "imaging/file_handle.h"
+#include "imaging/jpeg_segments.h"
 
 namespace tl {
 namespace {
 
 constexpr uint8_t kApp1 = 0xE1;
 constexpr uint8_t kApp5 = 0xE5;
-constexpr uint8_t kStartOfScan = 0xDA;
-constexpr uint8_t kEndOfImage = 0xD9;
 constexpr char kExifIdentifier[] = "Exif\0";  // with the second zero byte: 6 bytes
 constexpr size_t kExifIdentifierBytes = 6;
 constexpr size_t kSignatureBytes = sizeof kCaptureRecordSignature;
@@ -21,41 +20,24 @@ constexpr uint8_t kMaxSaturationPercent = 200;
 constexpr uint8_t kMinMeasuredRange = 16;
 constexpr char kExifPrintVersion[] = "0220";
 
-bool HasNoLength(uint8_t code) { return code == 0x01 || (code >= 0xD0 && code <= 0xD7); }
-
-// Walks the marker segments up to the scan for the Exif block and the
-// capture record.
+// The segments up to the scan: the Exif block and the capture record.
 void ReadJpegCapture(FILE* file, CaptureFacts& facts) {
   FileByteSource source(file, 0, UINT64_MAX);
-  uint64_t at = 2;
-  for (;;) {
-    uint8_t marker[4];
-    if (!source.Read(at, marker, 2) || marker[0] != 0xFF) return;
-    if (marker[1] == 0xFF) {
-      ++at;
-      continue;
-    }
-    if (marker[1] == kStartOfScan || marker[1] == kEndOfImage) return;
-    if (HasNoLength(marker[1])) {
-      at += 2;
-      continue;
-    }
-    if (!source.Read(at + 2, marker + 2, 2) || Big16(marker + 2) < 2) return;
-    const uint64_t data = at + 4, size = Big16(marker + 2) - 2;
+  ForEachJpegSegment(source, [&](uint8_t code, uint64_t data, uint64_t size) {
     char head[kSignatureBytes] = {};
     const bool headRead = size >= kSignatureBytes && source.Read(data, head, sizeof head);
-    if (marker[1] == kApp1 && !facts.HasExif && size > kExifIdentifierBytes && headRead &&
+    if (code == kApp1 && !facts.HasExif && size > kExifIdentifierBytes && headRead &&
         std::memcmp(head, kExifIdentifier, kExifIdentifierBytes) == 0) {
       SubByteSource tiff(source, data + kExifIdentifierBytes, size - kExifIdentifierBytes);
       facts.HasExif = ReadExifPrintFields(tiff, facts.Exif);
-    } else if (marker[1] == kApp5 && !facts.HasRecord && headRead &&
+    } else if (code == kApp5 && !facts.HasRecord && headRead &&
                std::memcmp(head, kCaptureRecordSignature, kSignatureBytes) == 0) {
       std::vector<uint8_t> bytes;
-      facts.HasRecord = source.ReadBlock(data, size, bytes) && ParseCaptureRecord(bytes.data(), bytes.size(),
-                                                                                  facts.Record);
+      facts.HasRecord =
+          source.ReadBlock(data, size, bytes) && ParseCaptureRecord(bytes.data(), bytes.size(), facts.Record);
     }
-    at = data + size;
-  }
+    return true;
+  });
 }
 
 }  // namespace

@@ -215,6 +215,14 @@ int16_t WholeRatio(const TiffStructure& tiff, const Entry& e) {
   return ClampShort(n / d);
 }
 
+// A 16-bit value of the entry into `field`; false when it has none.
+bool ReadShort(const TiffStructure& tiff, const Entry& e, int16_t& field) {
+  int64_t value = 0;
+  if (!tiff.Integer(e, value)) return false;
+  field = int16_t(uint16_t(value));
+  return true;
+}
+
 // The entries both passes read from the first directory.
 void ReadCameraEntry(const TiffStructure& tiff, const Entry& e, ExifFields& exif) {
   int64_t value = 0;
@@ -234,11 +242,8 @@ void ReadCameraEntry(const TiffStructure& tiff, const Entry& e, ExifFields& exif
 
 // Reads one entry of the Exif directory into its field and presence bit.
 void ReadExifEntry(const TiffStructure& tiff, const Entry& e, ExifFields& exif) {
-  int64_t value = 0;
   auto shortField = [&](int16_t& field, uint32_t bit) {
-    if (!tiff.Integer(e, value)) return;
-    field = int16_t(uint16_t(value));
-    exif.ExifPresence |= bit;
+    if (ReadShort(tiff, e, field)) exif.ExifPresence |= bit;
   };
   uint32_t n = 0, d = 0;
   switch (e.Tag) {
@@ -307,11 +312,8 @@ BitmapPtr ReadThumbnailDirectory(const TiffStructure& tiff, uint64_t offset) {
 
 // One entry of the Exif directory into the print facts.
 void ReadPrintEntry(const TiffStructure& tiff, const Entry& e, ExifPrintFields& f) {
-  int64_t value = 0;
   auto shortField = [&](int16_t& field, uint32_t bit) {
-    if (!tiff.Integer(e, value)) return;
-    field = int16_t(uint16_t(value));
-    f.Presence |= bit;
+    if (ReadShort(tiff, e, field)) f.Presence |= bit;
   };
   switch (e.Tag) {
     case kTagExifVersion: {

@@ -2,6 +2,10 @@
 
 #include <png.h>
 
+#include "imaging/image_header.h"
+#include "imaging/image_loader.h"
+#include "imaging/pixel_matcher.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -70,6 +74,19 @@ void PutCount(Bytes& b, size_t count, int rowBytes) {
 }
 
 }  // namespace
+
+std::string ExtendedFormatTest::WriteFile(const char* name, const Bytes& bytes) {
+  const std::string path = dir_.File(name);
+  EXPECT_TRUE(WriteBytes(path, bytes));
+  return path;
+}
+
+BitmapPtr ExtendedFormatTest::DecodeFile(const std::string& path, BitmapPtr* mask, const LSize* request) {
+  image_ = ImageObject();
+  message_ = 0;
+  if (!ReadImageHeader(image_, path)) return nullptr;
+  return DecodeImagePixels(image_, kMatchNone, request, mask, nullptr, message_);
+}
 
 Bytes MakePng(const PngRecipe& r) {
   Bytes out;

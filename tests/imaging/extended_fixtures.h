@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "document/layout_object.h"
 #include "imaging/capture_matching.h"
 #include "imaging/extended_importer.h"
 #include "tests/imaging/fixtures.h"
@@ -30,6 +33,24 @@ class ScopedExtensions {
  private:
   ExtendedFormatImporter* importer_;
   CaptureMatcher* matcher_;
+};
+
+// A test with the built-in importer installed, a folder for its files and
+// the whole import (header, then a decode) of one of them.
+class ExtendedFormatTest : public ::testing::Test {
+ protected:
+  // Writes `bytes` as `name` and returns its path.
+  std::string WriteFile(const char* name, const Bytes& bytes);
+  // The header of `path` read into image_, then its pixels (null with
+  // message_ set when either fails; message_ 0 for a header that does not
+  // read).
+  BitmapPtr DecodeFile(const std::string& path, BitmapPtr* mask = nullptr, const LSize* request = nullptr);
+
+  TempFolder dir_;
+  BuiltInFormatImporter importer_;
+  ScopedExtensions extensions_{&importer_};
+  ImageObject image_;
+  int message_ = 0;
 };
 
 // Sample `c` of pixel x, y in the file's own bit depth.

@@ -23,22 +23,11 @@ using test::PictBuilder;
 uint32_t Argb(int x, int y) { return 0x80000000u | uint32_t(x * 9) << 16 | uint32_t(y * 13) << 8 | uint32_t(x ^ y); }
 uint32_t Rgb(int x, int y) { return Argb(x, y) & 0xFFFFFF; }
 
-class PictReaderTest : public ::testing::Test {
+class PictReaderTest : public test::ExtendedFormatTest {
  protected:
   BitmapPtr Draw(const test::Bytes& picture, const char* name = "picture.pct") {
-    const std::string path = dir_.File(name);
-    EXPECT_TRUE(test::WriteBytes(path, picture));
-    image_ = ImageObject();
-    message_ = 0;
-    if (!ReadImageHeader(image_, path)) return nullptr;
-    return DecodeImagePixels(image_, kMatchNone, nullptr, nullptr, nullptr, message_);
+    return DecodeFile(WriteFile(name, picture));
   }
-
-  test::TempFolder dir_;
-  BuiltInFormatImporter importer_;
-  test::ScopedExtensions extensions_{&importer_};
-  ImageObject image_;
-  int message_ = 0;
 };
 
 TEST_F(PictReaderTest, DirectPixelFormsDecode) {

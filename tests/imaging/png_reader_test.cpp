@@ -23,26 +23,14 @@ namespace {
 
 using test::PngRecipe;
 
-class PngReaderTest : public ::testing::Test {
+class PngReaderTest : public test::ExtendedFormatTest {
  protected:
   std::string Write(const PngRecipe& recipe, const char* name = "picture.png") {
-    const std::string path = dir_.File(name);
-    EXPECT_TRUE(test::WriteBytes(path, test::MakePng(recipe)));
-    return path;
+    return WriteFile(name, test::MakePng(recipe));
   }
   BitmapPtr Decode(const std::string& path, BitmapPtr* mask = nullptr, const LSize* request = nullptr) {
-    int message = 0;
-    if (!ReadImageHeader(image_, path)) return nullptr;
-    BitmapPtr pixels = DecodeImagePixels(image_, kMatchNone, request, mask, nullptr, message);
-    message_ = message;
-    return pixels;
+    return DecodeFile(path, mask, request);
   }
-
-  test::TempFolder dir_;
-  BuiltInFormatImporter importer_;
-  test::ScopedExtensions extensions_{&importer_};
-  ImageObject image_;
-  int message_ = 0;
 };
 
 // What a pixel should decode to: 0x00RRGGBB and its alpha.

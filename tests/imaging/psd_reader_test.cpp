@@ -19,25 +19,12 @@ namespace {
 
 using test::PsdRecipe;
 
-class PsdReaderTest : public ::testing::Test {
+class PsdReaderTest : public test::ExtendedFormatTest {
  protected:
   std::string Write(const PsdRecipe& recipe, const char* name = "document.psd") {
-    const std::string path = dir_.File(name);
-    EXPECT_TRUE(test::WriteBytes(path, test::MakePsd(recipe)));
-    return path;
+    return WriteFile(name, test::MakePsd(recipe));
   }
-  BitmapPtr Decode(const std::string& path, BitmapPtr* mask = nullptr) {
-    image_ = ImageObject();
-    message_ = 0;
-    if (!ReadImageHeader(image_, path)) return nullptr;
-    return DecodeImagePixels(image_, kMatchNone, nullptr, mask, nullptr, message_);
-  }
-
-  test::TempFolder dir_;
-  BuiltInFormatImporter importer_;
-  test::ScopedExtensions extensions_{&importer_};
-  ImageObject image_;
-  int message_ = 0;
+  BitmapPtr Decode(const std::string& path, BitmapPtr* mask = nullptr) { return DecodeFile(path, mask); }
 };
 
 uint32_t Sample(int x, int y, int c, int depth) {
