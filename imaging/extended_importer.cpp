@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "document/layout_object.h"
-#include "imaging/alpha_mask.h"
 #include "imaging/byte_source.h"
 #include "imaging/file_handle.h"
 #include "imaging/file_kind.h"
@@ -203,30 +202,24 @@ BitmapPtr BuiltInFormatImporter::Decode(const ImageObject& image, const DecodeRe
   const uint32_t codec = image.ImageDesc.CodecType();
   const LSize size = request.Requested ? *request.Requested
                                        : LimitNaturalBounds({image.ImageDesc.Width(), image.ImageDesc.Height()});
-  BitmapPtr pixels;
+  // The alpha of pictures with transparency goes into their mask, which
+  // only versions from 6.0 on make; PICT pictures never have one.
+  const bool transparent = (codec == kCodecPng || codec == kCodecPhotoshop) && image.ImageDesc.Depth() == kMaskDepth;
+  const bool makeMask = request.Mask && version_ >= kQuickTimeAlphaVersion;
+  const AlphaRows alpha = !transparent ? AlphaRows::Keep : makeMask ? AlphaRows::Mask : AlphaRows::Clear;
+  BitmapPtr pixels, mask;
   switch (codec) {
-    case kCodecPng: pixels = DecodePngPixels(image.ImagePath, size, message); break;
+    case kCodecPng: pixels = DecodePngPixels(image.ImagePath, size, alpha, mask, message); break;
     case kCodecPhotoshop: {
       PhotoshopLayout layout;
       message = kMessageNotSupported;
-      if (ReadPhotoshop(open, layout)) pixels = DecodePhotoshopPixels(open.source, layout, size, message);
+      if (ReadPhotoshop(open, layout)) pixels = DecodePhotoshopPixels(open.source, layout, size, alpha, mask, message);
       break;
     }
     case kCodecPict: pixels = DrawPictFile(image.ImagePath, message); break;
     default: message = kMessageNotSupported;
   }
   if (!pixels) return nullptr;
-
-  const bool maskFormat = codec == kCodecPng || codec == kCodecPhotoshop;
-  const bool transparent = maskFormat && image.ImageDesc.Depth() == kMaskDepth;
-  const bool makeMask = request.Mask && transparent && version_ >= kQuickTimeAlphaVersion;
-  bool failed = false;
-  BitmapPtr mask;
-  if (transparent) mask = SplitAlphaMask(*pixels, makeMask, failed);
-  if (failed) {
-    message = kMessageNotEnoughMemory;
-    return nullptr;
-  }
   DecodeRequest sized = request;
   sized.Requested = &size;
   return FinishDecode(image, sized, std::move(pixels), std::move(mask), message);

@@ -8,7 +8,6 @@
 #include "imaging/file_handle.h"
 #include "imaging/image_codes.h"
 #include "imaging/image_resolution.h"
-#include "imaging/row_target.h"
 
 namespace tl {
 namespace {
@@ -81,7 +80,7 @@ void RequestBgra(png_structp png, png_infop info) {
 
 enum class DecodeFailure { None, Data, Memory };
 
-bool DecodeGuarded(png_structp png, png_infop info, FILE* file, LSize size, RowTarget& target,
+bool DecodeGuarded(png_structp png, png_infop info, FILE* file, LSize size, AlphaRows alpha, RowTarget& target,
                    DecodeFailure& failure) {
   failure = DecodeFailure::Data;
   if (setjmp(png_jmpbuf(png))) return false;
@@ -94,7 +93,7 @@ bool DecodeGuarded(png_structp png, png_infop info, FILE* file, LSize size, RowT
   const int32_t width = int32_t(png_get_image_width(png, info));
   const int32_t height = int32_t(png_get_image_height(png, info));
   if (png_get_rowbytes(png, info) != size_t(width) * OffscreenBitmap::kBytesPerPixel) return false;
-  if (!target.Begin(width, height, size, passes > 1)) {
+  if (!target.Begin(width, height, size, passes > 1, alpha)) {
     failure = DecodeFailure::Memory;
     return false;
   }
@@ -140,7 +139,7 @@ bool ReadPngFacts(const std::string& path, PngFacts& facts) {
   return true;
 }
 
-BitmapPtr DecodePngPixels(const std::string& path, LSize size, int& message) {
+BitmapPtr DecodePngPixels(const std::string& path, LSize size, AlphaRows alpha, BitmapPtr& mask, int& message) {
   FilePtr file = OpenForReading(path);
   if (!file) {
     message = kMessageFailedToOpen;
@@ -155,11 +154,12 @@ BitmapPtr DecodePngPixels(const std::string& path, LSize size, int& message) {
   }
   RowTarget target;
   DecodeFailure failure = DecodeFailure::Data;
-  if (!DecodeGuarded(handle.Png(), handle.Info(), file.get(), size, target, failure)) {
+  if (!DecodeGuarded(handle.Png(), handle.Info(), file.get(), size, alpha, target, failure)) {
     if (failure == DecodeFailure::Memory) message = kMessageNotEnoughMemory;
     return nullptr;
   }
   BitmapPtr pixels = target.Finish();
+  mask = target.TakeMask();
   if (!pixels) message = kMessageNotEnoughMemory;
   return pixels;
 }

@@ -11,6 +11,7 @@
 
 #include "document/geometry.h"
 #include "imaging/offscreen_bitmap.h"
+#include "imaging/row_target.h"
 
 namespace tl {
 
@@ -31,10 +32,11 @@ struct PngFacts {
 bool ReadPngFacts(const std::string& path, PngFacts& facts);
 
 // The picture at `size`, 4 bytes a pixel: blue, green, red and the alpha
-// (255 where there is no transparency; 0 for pictures without any). Null
-// with `message` 10417 (the file does not open), 10413 (memory, or the
-// picture exceeds the decode limit) or 10401 (the data does not decode).
-BitmapPtr DecodePngPixels(const std::string& path, LSize size, int& message);
+// (255 where there is no transparency; 0 for pictures without any), which
+// `alpha` may clear or move into `mask`. Null with `message` 10417 (the
+// file does not open), 10413 (memory, or the picture exceeds the decode
+// limit) or 10401 (the data does not decode).
+BitmapPtr DecodePngPixels(const std::string& path, LSize size, AlphaRows alpha, BitmapPtr& mask, int& message);
 
 // The profile of the iCCP chunk; false when there is none or it does not
 // decompress.

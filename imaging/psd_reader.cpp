@@ -13,7 +13,6 @@
 #include "imaging/image_resolution.h"
 #include "imaging/packbits.h"
 #include "imaging/photoshop_resources.h"
-#include "imaging/row_target.h"
 
 namespace tl {
 namespace {
@@ -356,7 +355,8 @@ void PhotoshopResolution(const ByteSource& file, const PhotoshopLayout& layout, 
   });
 }
 
-BitmapPtr DecodePhotoshopPixels(const ByteSource& file, const PhotoshopLayout& layout, LSize size, int& message) {
+BitmapPtr DecodePhotoshopPixels(const ByteSource& file, const PhotoshopLayout& layout, LSize size, AlphaRows alpha,
+                                BitmapPtr& mask, int& message) {
   message = kMessageNotSupported;
   const PhotoshopHeader& h = layout.Header;
   if (!DrawableMode(h.Mode) || !SupportedDepth(h)) return nullptr;
@@ -374,7 +374,7 @@ BitmapPtr DecodePhotoshopPixels(const ByteSource& file, const PhotoshopLayout& l
   if (!reader.Open(message)) return nullptr;
   RowComposer composer(layout, palette);
   RowTarget target;
-  if (!composer.Prepare() || !target.Begin(int32_t(h.Width), int32_t(h.Height), size)) {
+  if (!composer.Prepare() || !target.Begin(int32_t(h.Width), int32_t(h.Height), size, false, alpha)) {
     message = kMessageNotEnoughMemory;
     return nullptr;
   }
@@ -383,6 +383,7 @@ BitmapPtr DecodePhotoshopPixels(const ByteSource& file, const PhotoshopLayout& l
     target.Commit();
   }
   BitmapPtr pixels = target.Finish();
+  mask = target.TakeMask();
   if (!pixels) message = kMessageNotEnoughMemory;
   return pixels;
 }

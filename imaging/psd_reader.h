@@ -14,6 +14,7 @@
 
 #include "document/geometry.h"
 #include "imaging/offscreen_bitmap.h"
+#include "imaging/row_target.h"
 
 namespace tl {
 
@@ -71,9 +72,11 @@ int16_t PhotoshopDrawingDepth(const PhotoshopLayout& layout);
 void PhotoshopResolution(const ByteSource& file, const PhotoshopLayout& layout, int32_t& x, int32_t& y);
 
 // The composite at `size`, 4 bytes a pixel: blue, green, red and the
-// alpha (0 without transparency). Null with `message` 10401 (unsupported
-// mode, depth or compression, bad data), 10413 (memory or the decode limit).
-BitmapPtr DecodePhotoshopPixels(const ByteSource& file, const PhotoshopLayout& layout, LSize size, int& message);
+// alpha (0 without transparency), which `alpha` may clear or move into
+// `mask`. Null with `message` 10401 (unsupported mode, depth or
+// compression, bad data), 10413 (memory or the decode limit).
+BitmapPtr DecodePhotoshopPixels(const ByteSource& file, const PhotoshopLayout& layout, LSize size, AlphaRows alpha,
+                                BitmapPtr& mask, int& message);
 
 // Resource 1039; false when the document has none.
 bool ReadPhotoshopProfile(const ByteSource& file, const PhotoshopLayout& layout, std::vector<uint8_t>& profile);

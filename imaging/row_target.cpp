@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "imaging/alpha_mask.h"
 #include "imaging/decode_limits.h"
 #include "imaging/resample_bitmap.h"
 
@@ -14,13 +15,15 @@ constexpr int kChannels = OffscreenBitmap::kBytesPerPixel;
 
 }  // namespace
 
-bool RowTarget::Begin(int32_t width, int32_t height, LSize wanted, bool wholePicture) {
+bool RowTarget::Begin(int32_t width, int32_t height, LSize wanted, bool wholePicture, AlphaRows alpha) {
   width_ = width;
   height_ = height;
   wanted_ = wanted;
   nextRow_ = 0;
+  alpha_ = alpha;
   result_.reset();
   whole_.reset();
+  mask_.reset();
   if (!WithinDecodeLimit(width, height) || wanted.cx < 1 || wanted.cy < 1) return false;
   const bool same = wanted.cx == width && wanted.cy == height;
   if (wholePicture || wanted.cx > width || wanted.cy > height) {
@@ -29,6 +32,7 @@ bool RowTarget::Begin(int32_t width, int32_t height, LSize wanted, bool wholePic
   }
   result_ = OffscreenBitmapNew(wanted.cx, wanted.cy);
   if (!result_) return false;
+  if (alpha == AlphaRows::Mask && !(mask_ = OffscreenBitmapNew(wanted.cx, wanted.cy))) return false;
   if (same) return true;
 
   row_ = NewBuffer<uint8_t>(size_t(width) * kChannels);
@@ -56,8 +60,24 @@ uint8_t* RowTarget::NextRow() {
 
 void RowTarget::Commit() {
   if (nextRow_ >= height_) return;
-  if (result_ && !(wanted_.cx == width_ && wanted_.cy == height_)) ShrinkRow(row_.get());
+  if (result_ && !(wanted_.cx == width_ && wanted_.cy == height_))
+    ShrinkRow(row_.get());
+  else if (result_)
+    FinishRow(nextRow_);
   ++nextRow_;
+}
+
+void RowTarget::FinishRow(int32_t y) {
+  if (alpha_ == AlphaRows::Keep) return;
+  uint8_t* p = result_->Row(y);
+  uint8_t* m = mask_ ? mask_->Row(y) : nullptr;
+  for (int32_t x = 0; x < wanted_.cx; ++x, p += kChannels) {
+    if (m) {
+      m[0] = m[1] = m[2] = uint8_t(255 - p[3]);
+      m += kChannels;
+    }
+    p[3] = 0;
+  }
 }
 
 void RowTarget::ShrinkRow(const uint8_t* row) {
@@ -93,18 +113,21 @@ void RowTarget::ShrinkRow(const uint8_t* row) {
   const uint64_t area = uint64_t(width_) * uint64_t(height_);
   uint8_t* out = result_->Row(target);
   for (size_t i = 0; i < across; ++i) out[i] = uint8_t((current[i] + area / 2) / area);
+  FinishRow(target);
   std::memcpy(current, next, across * sizeof(uint64_t));
   std::memset(next, 0, across * sizeof(uint64_t));
 }
 
 BitmapPtr RowTarget::Finish() {
-  if (whole_) {
-    if (whole_->Width == wanted_.cx && whole_->Height == wanted_.cy) return std::move(whole_);
-    BitmapPtr scaled = ResampledCopy(*whole_, wanted_.cx, wanted_.cy);
-    whole_.reset();
-    return scaled;
-  }
-  return std::move(result_);
+  if (!whole_) return std::move(result_);
+  BitmapPtr scaled = whole_->Width == wanted_.cx && whole_->Height == wanted_.cy
+                         ? std::move(whole_)
+                         : ResampledCopy(*whole_, wanted_.cx, wanted_.cy);
+  whole_.reset();
+  if (!scaled || alpha_ == AlphaRows::Keep) return scaled;
+  bool failed = false;
+  mask_ = SplitAlphaMask(*scaled, alpha_ == AlphaRows::Mask, failed);
+  return failed ? nullptr : std::move(scaled);
 }
 
 }  // namespace tl
