@@ -88,6 +88,20 @@ BitmapPtr ExtendedFormatTest::DecodeFile(const std::string& path, BitmapPtr* mas
   return DecodeImagePixels(image_, kMatchNone, request, mask, nullptr, message_);
 }
 
+void ExtendedFormatTest::ExpectFailures(const char* fileName, const std::vector<Damaged>& cases) {
+  for (const Damaged& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string path = WriteFile(fileName, c.Data);
+    ImageObject image;
+    ASSERT_EQ(ReadImageHeader(image, path), c.HeaderReads);
+    if (!c.HeaderReads) continue;
+    const LSize small = {8, 8};
+    int message = 0;
+    EXPECT_FALSE(DecodeImagePixels(image, kMatchNone, &small, nullptr, nullptr, message));
+    EXPECT_EQ(message, c.Message);
+  }
+}
+
 Bytes MakePng(const PngRecipe& r) {
   Bytes out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

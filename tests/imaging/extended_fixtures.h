@@ -46,6 +46,16 @@ class ExtendedFormatTest : public ::testing::Test {
   // read).
   BitmapPtr DecodeFile(const std::string& path, BitmapPtr* mask = nullptr, const LSize* request = nullptr);
 
+  // A damaged file: whether its header reads and, when it does, the
+  // message its failed decode gives.
+  struct Damaged {
+    const char* Name;
+    Bytes Data;
+    bool HeaderReads;
+    int Message;
+  };
+  void ExpectFailures(const char* fileName, const std::vector<Damaged>& cases);
+
   TempFolder dir_;
   BuiltInFormatImporter importer_;
   ScopedExtensions extensions_{&importer_};

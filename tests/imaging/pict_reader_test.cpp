@@ -149,12 +149,6 @@ TEST_F(PictReaderTest, DamagedPicturesFailWithTheLoadMessages) {
     change(p);
     return p;
   };
-  struct Case {
-    const char* Name;
-    test::Bytes Data;
-    bool HeaderReads;
-    int Message;
-  };
   PictBuilder loop(0, 0, 16, 64);
   loop.Opcode(0x8201, {0xFF, 0xFF, 0xFF, 0xF0});  // a length far past the end
   loop.Direct32(64, 16, 4, 3, 0, 0, Argb);
@@ -163,7 +157,7 @@ TEST_F(PictReaderTest, DamagedPicturesFailWithTheLoadMessages) {
   test::Bytes hugeFrame = wide.Picture();
   hugeFrame[512 + 6] = 0x7F, hugeFrame[512 + 7] = 0xFF;  // bottom
   hugeFrame[512 + 8] = 0x7F, hugeFrame[512 + 9] = 0xFF;  // right
-  const Case cases[] = {
+  const std::vector<Damaged> cases = {
       {"truncated pixel data", test::Bytes(good.begin(), good.begin() + long(good.size() / 2)), true,
        kMessageNotSupported},
       {"row count past the data", with([&](test::Bytes& p) { p[pixelData] = 0xFF, p[pixelData + 1] = 0xFF; }),
@@ -173,17 +167,7 @@ TEST_F(PictReaderTest, DamagedPicturesFailWithTheLoadMessages) {
       {"huge frame", hugeFrame, true, kMessageNotEnoughMemory},
   };
   SetDecodePixelLimit(int64_t(1) << 24);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.Name);
-    const std::string path = dir_.File("damaged.pct");
-    ASSERT_TRUE(test::WriteBytes(path, c.Data));
-    ImageObject image;
-    ASSERT_EQ(ReadImageHeader(image, path), c.HeaderReads);
-    if (!c.HeaderReads) continue;
-    int message = 0;
-    EXPECT_FALSE(DecodeImagePixels(image, kMatchNone, nullptr, nullptr, nullptr, message));
-    EXPECT_EQ(message, c.Message);
-  }
+  ExpectFailures("damaged.pct", cases);
   SetDecodePixelLimit(OffscreenBitmap::kMaxPixels);
 }
 

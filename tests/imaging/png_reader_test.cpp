@@ -228,12 +228,6 @@ TEST_F(PngReaderTest, DamagedFilesFailWithTheLoadMessages) {
   r.Width = 64;
   r.Height = 64;
   const test::Bytes good = test::MakePng(r);
-  struct Case {
-    const char* Name;
-    test::Bytes Data;
-    bool HeaderReads;
-    int Message;
-  };
   test::Bytes truncated(good.begin(), good.begin() + long(good.size() / 2));
   test::Bytes corruptData = good;
   corruptData[good.size() - 30] ^= 0xFF;  // inside the image data: its checksum no longer holds
@@ -243,23 +237,13 @@ TEST_F(PngReaderTest, DamagedFilesFailWithTheLoadMessages) {
   for (int i : {18, 19, 22, 23}) huge[size_t(i)] = 0xFF;
   const uint32_t crc = uint32_t(crc32(0, huge.data() + 12, 17));
   for (int i = 0; i < 4; ++i) huge[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
-  const Case cases[] = {
+  const std::vector<Damaged> cases = {
       {"truncated in the data", truncated, true, kMessageNotSupported},
       {"damaged data", corruptData, true, kMessageNotSupported},
       {"huge bounds", huge, true, kMessageNotEnoughMemory},
   };
   SetDecodePixelLimit(int64_t(1) << 24);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.Name);
-    const std::string path = dir_.File("damaged.png");
-    ASSERT_TRUE(test::WriteBytes(path, c.Data));
-    ImageObject image;
-    ASSERT_EQ(ReadImageHeader(image, path), c.HeaderReads);
-    int message = 0;
-    const LSize small = {8, 8};
-    EXPECT_FALSE(DecodeImagePixels(image, kMatchNone, &small, nullptr, nullptr, message));
-    EXPECT_EQ(message, c.Message);
-  }
+  ExpectFailures("damaged.png", cases);
   SetDecodePixelLimit(OffscreenBitmap::kMaxPixels);
   // A file that is gone when it is decoded.
   const std::string gone = Write(r, "gone.png");

@@ -207,13 +207,7 @@ TEST_F(PsdReaderTest, DamagedDocumentsFailCleanly) {
     change(b);
     return b;
   };
-  struct Case {
-    const char* Name;
-    test::Bytes Data;
-    bool HeaderReads;
-    int Message;
-  };
-  const Case cases[] = {
+  const std::vector<Damaged> cases = {
       {"truncated rows", test::Bytes(good.begin(), good.end() - 20), true, kMessageNotSupported},
       // A run that would write past the row: count byte 0x81 (128 copies) in a 40-byte row.
       {"packbits overrun", with([&](test::Bytes& b) {
@@ -229,17 +223,7 @@ TEST_F(PsdReaderTest, DamagedDocumentsFailCleanly) {
       {"section length past the end", with([&](test::Bytes& b) { b[26] = 0x7F; }), false, 0},
       {"32-bit samples", with([&](test::Bytes& b) { b[23] = 32; }), true, kMessageNotSupported},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.Name);
-    const std::string path = dir_.File("damaged.psd");
-    ASSERT_TRUE(test::WriteBytes(path, c.Data));
-    ImageObject image;
-    ASSERT_EQ(ReadImageHeader(image, path), c.HeaderReads);
-    if (!c.HeaderReads) continue;
-    int message = 0;
-    EXPECT_FALSE(DecodeImagePixels(image, kMatchNone, nullptr, nullptr, nullptr, message));
-    EXPECT_EQ(message, c.Message);
-  }
+  ExpectFailures("damaged.psd", cases);
 
   // A huge document within the format's limits is refused by the decode limit.
   PsdRecipe huge;
