@@ -162,6 +162,13 @@ void MoveInto(std::vector<LayoutObject*>& pool, ObjectList& from) {
   from.Head = nullptr;
 }
 
+// An image whose file is no longer the one its slot names.
+bool FileChanged(const UndoSlot& slot) {
+  const ImageObject* image = AsImage(slot.Object);
+  const ImageObject* saved = AsImage(slot.Values.get());
+  return image && saved && image->ImagePath != saved->ImagePath;
+}
+
 // The object list becomes the slots' objects in slot order, with their
 // saved values. Only objects found in `pool` (the list itself and the lists
 // that kept removed objects alive) come back; everything else in the pool
@@ -175,9 +182,7 @@ std::vector<ImageObject*> RebuildList(UndoState& s, LayoutDocument& d, std::vect
   for (const UndoSlot& slot : ActiveSlots(s)) {
     LayoutObject* o = slot.Object;
     if (!o || !live.count(o) || !placed.insert(o).second) continue;
-    if (s.code == kUndoReplaceImage)
-      if (ImageObject* image = AsImage(o); image && slot.Values && image->ImagePath != AsImage(slot.Values.get())->ImagePath)
-        changedFiles.push_back(image);
+    if (s.code == kUndoReplaceImage && FileChanged(slot)) changedFiles.push_back(AsImage(o));
     UndoSlotArray::Restore(slot);
     o->Owner = &d;
     *tail = o;
@@ -186,14 +191,18 @@ std::vector<ImageObject*> RebuildList(UndoState& s, LayoutDocument& d, std::vect
   *tail = nullptr;
 
   ObjectList added;
-  for (LayoutObject* o : pool)
-    if (!placed.count(o)) ObjectAppend(added, o);
+  for (LayoutObject* o : pool) {
+    if (placed.count(o)) continue;
+    o->Next = added.Head;
+    added.Head = o;
+  }
   FreeForGood(s, added);
   return changedFiles;
 }
 
-const ImageObject* RestoredCurrentImage(const UndoState& s, const LayoutDocument& d) {
-  for (const LayoutObject* o : d.Objects)
+// The saved current image, when it came back into the list.
+ImageObject* RestoredCurrentImage(const UndoState& s, LayoutDocument& d) {
+  for (LayoutObject* o : d.Objects)
     if (o == s.savedCurrentImage) return AsImage(o);
   return nullptr;
 }
@@ -279,7 +288,7 @@ bool UndoRestore(LayoutDocument& d, EditServices& services) {
   RestoreDocumentValues(s, d);
   if (s.code == kUndoAlignment && d.Objects.Head) d.Objects.Head->NeedsRedraw = 1;
   RecountSelection(d);
-  d.CurrentImage = const_cast<ImageObject*>(RestoredCurrentImage(s, d));
+  d.CurrentImage = RestoredCurrentImage(s, d);
   services.RebuildLabels(d);
   if (d.Objects.Head) d.Objects.Head->NeedsRedraw = 1;
   services.Arrange(d);

@@ -17,15 +17,8 @@ using fixtures::Members;
 using fixtures::MixedLayout;
 using fixtures::NewDocument;
 using fixtures::Picture;
-using fixtures::RecordingSink;
-using fixtures::UndoStoreScope;
 
-class ClipboardTest : public ::testing::Test {
- protected:
-  UndoStoreScope scope;
-  RecordingSink sink;
-  ScopedMessageSink sinkScope{&sink};
-};
+class ClipboardTest : public fixtures::EditingTest {};
 
 std::vector<std::string> Texts(const ObjectList& list) {
   std::vector<std::string> texts;

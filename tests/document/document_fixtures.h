@@ -3,6 +3,8 @@
 // count their calls, and a mixed layout of every object kind.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -75,6 +77,14 @@ struct CountingEditServices final : EditServices {
 struct UndoStoreScope {
   UndoStoreScope() { ResetUndoStore(); }
   ~UndoStoreScope() { ResetUndoStore(); }
+};
+
+// Tests of editing commands: a fresh undo store and a recording sink.
+class EditingTest : public ::testing::Test {
+ protected:
+  UndoStoreScope scope;
+  RecordingSink sink;
+  ScopedMessageSink sinkScope{&sink};
 };
 
 inline DocumentPtr NewDocument() { return DocumentPtr(DocumentNew(nullptr, nullptr)); }

@@ -18,12 +18,8 @@ using fixtures::Members;
 using fixtures::MixedLayout;
 using fixtures::NewDocument;
 using fixtures::Picture;
-using fixtures::UndoStoreScope;
 
-class EditingCommandsTest : public ::testing::Test {
- protected:
-  UndoStoreScope scope;
-};
+class EditingCommandsTest : public fixtures::EditingTest {};
 
 TEST_F(EditingCommandsTest, DeleteKeepsTheSelectedObjectsAliveForUndo) {
   MixedLayout m(false);

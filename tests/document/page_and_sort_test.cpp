@@ -13,17 +13,10 @@ using fixtures::FakeView;
 using fixtures::Members;
 using fixtures::NewDocument;
 using fixtures::Picture;
-using fixtures::RecordingSink;
-using fixtures::UndoStoreScope;
 
 constexpr int32_t kPage = kA4PageHeight;
 
-class PageCommandsTest : public ::testing::Test {
- protected:
-  UndoStoreScope scope;
-  RecordingSink sink;
-  ScopedMessageSink sinkScope{&sink};
-};
+class PageCommandsTest : public fixtures::EditingTest {};
 
 // A free layout of three pages shown in a view: one text on each page and
 // one that straddles the boundary between pages 2 and 3.
@@ -140,10 +133,7 @@ TEST_F(PageCommandsTest, DeletingAnEmptyPageMovesTheRestUp) {
   EXPECT_EQ(t.d->PageNumber, 1);
 }
 
-class SortImagesTest : public ::testing::Test {
- protected:
-  UndoStoreScope scope;
-};
+class SortImagesTest : public fixtures::EditingTest {};
 
 struct ImageFacts {
   const char* path;

@@ -26,9 +26,7 @@ namespace {
 using fixtures::FakeView;
 using fixtures::MixedLayout;
 using fixtures::Picture;
-using fixtures::RecordingSink;
 using fixtures::SameDocument;
-using fixtures::UndoStoreScope;
 
 // A mixed layout shown in a view and arranged as the application keeps it.
 struct Arranged : MixedLayout {
@@ -142,12 +140,7 @@ std::vector<Operation> OperationsFor(bool free) {
   return ops;
 }
 
-class UndoRoundTrip : public ::testing::Test {
- protected:
-  UndoStoreScope scope;
-  RecordingSink sink;
-  ScopedMessageSink sinkScope{&sink};
-};
+class UndoRoundTrip : public fixtures::EditingTest {};
 
 TEST_F(UndoRoundTrip, EveryOperationFollowedByUndoGivesBackTheDocument) {
   for (const bool free : {false, true}) {

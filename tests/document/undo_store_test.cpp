@@ -16,15 +16,8 @@ using fixtures::Members;
 using fixtures::MixedLayout;
 using fixtures::NewDocument;
 using fixtures::Picture;
-using fixtures::RecordingSink;
-using fixtures::UndoStoreScope;
 
-class UndoStoreTest : public ::testing::Test {
- protected:
-  UndoStoreScope scope;
-  RecordingSink sink;
-  ScopedMessageSink sinkScope{&sink};
-};
+class UndoStoreTest : public fixtures::EditingTest {};
 
 // Changes every kind of saved field of the mixed layout's objects.
 void EditEverything(MixedLayout& m) {
