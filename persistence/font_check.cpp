@@ -24,13 +24,25 @@ struct FontSetDeleter {
   void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
 };
 
+struct ConfigDeleter {
+  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+};
+
+// A configuration of this file's own, so that the process's default one
+// (which the text renderer uses) is left alone; released at exit.
+FcConfig* FontConfiguration() {
+  static const std::unique_ptr<FcConfig, ConfigDeleter> config(FcInitLoadConfigAndFonts());
+  return config.get();
+}
+
 bool ListsFamily(const std::string& family) {
-  if (!FcInit()) return false;
+  FcConfig* config = FontConfiguration();
+  if (!config) return false;
   std::unique_ptr<FcPattern, PatternDeleter> pattern(FcPatternCreate());
   std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FAMILY, nullptr));
   if (!pattern || !objects) return false;
   if (!FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()))) return false;
-  std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+  std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(config, pattern.get(), objects.get()));
   return fonts && fonts->nfont > 0;
 }
 
