@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "color/image_color_settings.h"
@@ -240,20 +241,31 @@ class LayoutRead {
     return true;
   }
 
+  // Reads the rows of a free text or free line into `object`; false for a
+  // name the group does not list, a bad value, or a required element that
+  // is missing (all are required but `optional`).
+  template <typename Apply>
+  bool ReadFreeObject(const xmlNode* element, ElementGroup group, Apply apply, std::optional<LayoutKey> optional = {}) {
+    SeenKeys seen;
+    const bool read = EachElement(element, [&](const xmlNode* n) {
+      LayoutKey key;
+      if (!FindGroupKey(group, NameOf(n), key)) return false;
+      seen.Mark(key);
+      return apply(key, ElementValue(n));
+    });
+    if (!read) return false;
+    for (LayoutKey key : ElementOrderList(group))
+      if (!seen.Seen(key) && key != optional) return false;
+    return true;
+  }
+
   bool ReadFreeText(const xmlNode* element) {
     LayoutDocument& d = *document_;
     FreeTextObject* text = FreeTextObjectNew(&d, &d.Objects);
     if (!text) return false;
-    SeenKeys seen;
-    const bool read = EachElement(element, [&](const xmlNode* n) {
-      LayoutKey key;
-      if (!FindGroupKey(ElementGroup::FreeText, NameOf(n), key)) return false;
-      seen.Mark(key);
-      return ApplyFreeTextElement(*text, key, ElementValue(n), rows_);
-    });
-    if (!read) return false;
-    for (LayoutKey key : ElementOrderList(ElementGroup::FreeText))
-      if (!seen.Seen(key) && key != K::FontName) return false;
+    // The font name may be missing: files whose writer left empty names out.
+    const auto apply = [&](LayoutKey key, std::string_view value) { return ApplyFreeTextElement(*text, key, value, rows_); };
+    if (!ReadFreeObject(element, ElementGroup::FreeText, apply, K::FontName)) return false;
     if (options_.MeasureFreeText) options_.MeasureFreeText(*text);
     return true;
   }
@@ -262,16 +274,8 @@ class LayoutRead {
     LayoutDocument& d = *document_;
     FreeLineObject* line = FreeLineObjectNew(&d, &d.Objects);
     if (!line) return false;
-    SeenKeys seen;
-    const bool read = EachElement(element, [&](const xmlNode* n) {
-      LayoutKey key;
-      if (!FindGroupKey(ElementGroup::FreeLine, NameOf(n), key)) return false;
-      seen.Mark(key);
-      return ApplyFreeLineElement(*line, key, ElementValue(n));
-    });
-    if (!read) return false;
-    for (LayoutKey key : ElementOrderList(ElementGroup::FreeLine))
-      if (!seen.Seen(key)) return false;
+    const auto apply = [&](LayoutKey key, std::string_view value) { return ApplyFreeLineElement(*line, key, value); };
+    if (!ReadFreeObject(element, ElementGroup::FreeLine, apply)) return false;
     DeriveReadLineEnds(*line);
     if (options_.BoundFreeLine) options_.BoundFreeLine(*line);
     else BoundByEnds(*line);

@@ -3,9 +3,6 @@
 #include "persistence/layout_writer.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -233,17 +230,8 @@ TEST_F(LayoutWriter, AFailedWriteKeepsTheOldFile) {
   ASSERT_TRUE(test::WriteText(path, "the good old file"));
   DocumentPtr d = NewDocument();
 
-  // The disk fills up half way: the file size limit stops the write.
-  struct rlimit old {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = SaveLayoutFile(path, *d);
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(saved);
+  // The disk fills up half way.
+  EXPECT_FALSE(test::WithFileSizeLimit(1000, [&] { return SaveLayoutFile(path, *d); }));
   EXPECT_EQ(test::ReadText(path), "the good old file");
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"kept.qlf"});  // no temporary file is left
 

@@ -1,5 +1,8 @@
 #include "tests/persistence/persistence_fixtures.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +19,19 @@ std::string Rows(const std::vector<std::pair<std::string, std::string>>& rows, c
 }
 
 }  // namespace
+
+bool WithFileSizeLimit(size_t bytes, const std::function<bool()>& work) {
+  struct rlimit old {};
+  if (getrlimit(RLIMIT_FSIZE, &old) != 0) return work();
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  struct rlimit limited = old;
+  limited.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limited);
+  const bool result = work();
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, oldHandler);
+  return result;
+}
 
 bool WriteJpeg(const std::string& path, bool gray) {
   JpegRecipe recipe;

@@ -2,6 +2,7 @@
 // files, a scripted image-not-found prompt and a message recorder.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ std::string ImageXml(const std::string& folderRows, const std::string& file, con
                      const std::string& without = "");
 std::string FreeTextXml(const std::string& string, const std::string& extra = "", const std::string& without = "");
 std::string FreeLineXml(const std::string& origin, int length, int angle, const std::string& without = "");
+
+// Runs `work` with the size of written files limited to `bytes` (writes
+// beyond fail as on a full disk) and returns its result.
+bool WithFileSizeLimit(size_t bytes, const std::function<bool()>& work);
 
 // Records the messages shown, each as its text and icon.
 class MessageLog : public MessageSink {

@@ -4,8 +4,6 @@
 #include "persistence/preferences.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 
@@ -262,16 +260,7 @@ TEST_F(Preferences, AMissingFileIsCreatedEmptyAndDamageNeverStopsTheStart) {
 TEST_F(Preferences, AFailedSaveKeepsTheOldFile) {
   const std::string path = dir_.File("prefs.ini");
   ASSERT_TRUE(test::WriteText(path, "User\r\n\tkeyMove:9\r\n"));
-  struct rlimit old {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 100;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = SavePreferences(record_, path);
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(saved);
+  EXPECT_FALSE(test::WithFileSizeLimit(100, [&] { return SavePreferences(record_, path); }));
   EXPECT_EQ(messages_.icons, std::vector<MessageIcon>{MessageIcon::Stop});
   EXPECT_EQ(test::ReadText(path), "User\r\n\tkeyMove:9\r\n");
 }
