@@ -14,6 +14,8 @@
 namespace tl {
 namespace {
 
+constexpr size_t kMaxKnownFamilies = 256;
+
 struct PatternDeleter {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
 };
@@ -56,6 +58,7 @@ bool FontInstalled(std::string_view family) {
   static std::map<std::string, bool, std::less<>> known;
   const std::lock_guard<std::mutex> lock(mutex);
   if (const auto it = known.find(family); it != known.end()) return it->second;
+  if (known.size() >= kMaxKnownFamilies) known.clear();  // files full of odd names do not grow it without end
   const std::string name(family);
   const bool installed = ListsFamily(name);
   known.emplace(name, installed);
