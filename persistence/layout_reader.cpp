@@ -169,12 +169,32 @@ class LayoutRead {
     return false;
   }
 
+  // Objects are appended in file order at a tail kept here, so that a file
+  // of many objects costs time in proportion to its length.
+  void Append(LayoutObject* object) {
+    if (tail_) tail_->Next = object;
+    else document_->Objects.Head = object;
+    beforeTail_ = tail_;
+    tail_ = object;
+  }
+  void DropLast() {
+    LayoutObject* last = tail_;
+    tail_ = beforeTail_;
+    beforeTail_ = nullptr;
+    if (tail_) tail_->Next = nullptr;
+    else document_->Objects.Head = nullptr;
+    ObjectFree(last, nullptr);
+  }
+
   bool ReadImage(const xmlNode* element) {
     LayoutDocument& d = *document_;
-    ImageObject* image = ImageObjectNew(d.DefaultImageSettings, &d.Objects);
+    ImageObject* image = ImageObjectNew(d.DefaultImageSettings, nullptr);
     if (!image) return false;
     image->Owner = &d;
     image->ObjectRole = kRoleListMember;
+    image->NeedsRedraw = 1;
+    image->ImageNumber = highestNumber_ < SHRT_MAX ? int16_t(highestNumber_ + 1) : highestNumber_;
+    Append(image);
 
     SeenKeys seen;
     bool dropped = false;
@@ -213,8 +233,10 @@ class LayoutRead {
     if (dropped) {
       // A dropped image never fails the read; the document is saved
       // without it next time.
-      ObjectFree(image, &d.Objects);
+      DropLast();
       d.Modified = 1;
+    } else {
+      highestNumber_ = std::max(highestNumber_, image->ImageNumber);
     }
     return true;
   }
@@ -261,8 +283,9 @@ class LayoutRead {
 
   bool ReadFreeText(const xmlNode* element) {
     LayoutDocument& d = *document_;
-    FreeTextObject* text = FreeTextObjectNew(&d, &d.Objects);
+    FreeTextObject* text = FreeTextObjectNew(&d, nullptr);
     if (!text) return false;
+    Append(text);
     // The font name may be missing: files whose writer left empty names out.
     const auto apply = [&](LayoutKey key, std::string_view value) { return ApplyFreeTextElement(*text, key, value, rows_); };
     if (!ReadFreeObject(element, ElementGroup::FreeText, apply, K::FontName)) return false;
@@ -272,8 +295,9 @@ class LayoutRead {
 
   bool ReadFreeLine(const xmlNode* element) {
     LayoutDocument& d = *document_;
-    FreeLineObject* line = FreeLineObjectNew(&d, &d.Objects);
+    FreeLineObject* line = FreeLineObjectNew(&d, nullptr);
     if (!line) return false;
+    Append(line);
     const auto apply = [&](LayoutKey key, std::string_view value) { return ApplyFreeLineElement(*line, key, value); };
     if (!ReadFreeObject(element, ElementGroup::FreeLine, apply)) return false;
     DeriveReadLineEnds(*line);
@@ -318,6 +342,9 @@ class LayoutRead {
   std::string currentImageFolder_;
   ImageImportServices services_;
   DocumentPtr document_;
+  LayoutObject* tail_ = nullptr;
+  LayoutObject* beforeTail_ = nullptr;
+  int16_t highestNumber_ = 0;
 };
 
 }  // namespace

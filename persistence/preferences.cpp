@@ -1,13 +1,14 @@
 #include "persistence/preferences.h"
 
 #include <fcntl.h>
+#include <strings.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <strings.h>
 
 #include "color/profile_roles.h"
 #include "document/message_box.h"
@@ -61,17 +62,19 @@ int16_t LineHeightFromPercent(std::string_view v, const TextStyle& s) {
 
 std::string UnitWord(int16_t unit) { return StringCopy(kUnitNameString + (unit == kUnitInch ? kUnitInch : kUnitMillimetre)); }
 
+// The User section's words compare ignoring case.
+bool SameWord(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+}
+
 void ReadUnit(std::string_view v, int16_t& unit) {
-  for (int16_t u : {int16_t(kUnitMillimetre), int16_t(kUnitInch)}) {
-    const std::string_view name = StringText(kUnitNameString + u);
-    if (v.size() == name.size() && strncasecmp(v.data(), name.data(), v.size()) == 0) unit = u;
-  }
+  for (int16_t u : {int16_t(kUnitMillimetre), int16_t(kUnitInch)})
+    if (SameWord(v, StringText(kUnitNameString + u))) unit = u;
 }
 
 int16_t ReadAppStarts(std::string_view v) {
   for (size_t i = 0; i < std::size(kAppStartsWords); ++i)
-    if (v.size() == kAppStartsWords[i].size() && strncasecmp(v.data(), kAppStartsWords[i].data(), v.size()) == 0)
-      return int16_t(i);
+    if (SameWord(v, kAppStartsWords[i])) return int16_t(i);
   return kStartNoDocument;
 }
 
