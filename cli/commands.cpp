@@ -6,12 +6,14 @@ namespace tl::cli {
 extern const CliCommand kInfoCommand;
 extern const CliCommand kPageCommand;
 extern const CliCommand kProfilesCommand;
+extern const CliCommand kRenderCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       kPageCommand,
       kInfoCommand,
       kProfilesCommand,
+      kRenderCommand,
   };
   return commands;
 }
