@@ -70,6 +70,15 @@ QRect InkBox(const QImage& image, const QRect& area, QRgb background, int tolera
   return box;
 }
 
+QRect ColorBox(const QImage& image, const QRect& area, QRgb color, int tolerance) {
+  QRect box;
+  const QRect r = area & image.rect();
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (Near(Rgb(image, x, y), color & 0xFFFFFF, tolerance)) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
 int InkCount(const QImage& image, const QRect& area, QRgb background, int tolerance) {
   int n = 0;
   const QRect r = area & image.rect();

@@ -30,6 +30,8 @@ QRgb Rgb(const QImage& image, int x, int y);
 // The box of pixels inside `area` that differ from `background` by more
 // than `tolerance` in some channel; empty when there are none.
 QRect InkBox(const QImage& image, const QRect& area, QRgb background, int tolerance = 60);
+// The box of pixels inside `area` within `tolerance` of `color`.
+QRect ColorBox(const QImage& image, const QRect& area, QRgb color, int tolerance = 40);
 int InkCount(const QImage& image, const QRect& area, QRgb background, int tolerance = 60);
 
 // Runs a command line through the shell; its standard output, and false
