@@ -190,6 +190,9 @@ void DrawFotoba(QPainter& p, const PageDrawContext& c, const CropMarkSet& set) {
 }
 
 void DrawImageMarks(QPainter& p, const PageDrawContext& c, const CropMarkSet& set) {
+  // Marks are placed on device pixels, not on the lines between them, so
+  // that a one-pixel pen stays one crisp pixel wide.
+  p.translate(0.5, 0.5);
   p.setPen(QPen(ToQColor(c.document->CutLineColor), std::max(1.0, c.PixelsY(1)), Qt::SolidLine, Qt::FlatCap));
   p.setBrush(Qt::NoBrush);
   const double lengthX = c.PixelsX(set.CornerLength), lengthY = c.PixelsY(set.CornerLength);

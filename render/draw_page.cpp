@@ -13,6 +13,7 @@
 #include "render/image_object_drawing.h"
 #include "render/label_drawing.h"
 #include "render/page_thumbnail.h"
+#include "render/print_decodes.h"
 #include "render/printer_page.h"
 #include "render/qt_colors.h"
 #include "render/screen_page.h"
@@ -122,6 +123,18 @@ void DrawImage(QPainter& p, ImageObject& image, const QRect& rect, PageDrawConte
   if (image.Selected) DrawBoxHandles(p, rect);
 }
 
+// The printer's decodes of the pictures this page will draw, queued in
+// drawing order so that they can be made ahead of the drawing.
+void QueuePrintDecodes(PageDrawContext& c, PrintDecodes& decodes) {
+  for (LayoutObject* o : c.document->Objects) {
+    ImageObject* image = AsImage(o);
+    if (!image) continue;
+    const QRect rect = c.Map(ObjectArea(*image));
+    std::optional<LSize> size;
+    if (rect.intersects(c.sliceRect) && PrintDecodeRequest(*image, rect, c, size)) decodes.Add(*image, size);
+  }
+}
+
 void DrawObjects(QPainter& p, PageDrawContext& c) {
   LayoutDocument& d = *c.document;
   // Screen decorations belong to the view, never to a thumbnail.
@@ -206,7 +219,13 @@ void DrawPage(QPainter& painter, PageDrawContext& c) {
     if (c.screen && c.screen->ShowGrid && d.Free) DrawGrid(painter, c);
   }
   if (d.CutLineMode != kCutLineOff) DrawCutLines(painter, c);
+  PrintDecodes decodes(c.services.Matcher);
+  if (c.OnPrinter()) {
+    QueuePrintDecodes(c, decodes);
+    c.printDecodes = &decodes;
+  }
   DrawObjects(painter, c);
+  c.printDecodes = nullptr;
   ComposeHeaderFooter(d, c.services.PrintInfo);
   DrawHeaderFooter(painter, c);
   MaskMargins(painter, c);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "document/message_box.h"
 #include "imaging/image_loader.h"
 #include "imaging/pixel_matcher.h"
 #include "imaging/preview.h"
@@ -14,10 +15,13 @@
 #include "render/bitmap_image.h"
 #include "render/image_fitting.h"
 #include "render/image_stamp.h"
+#include "render/print_decodes.h"
 #include "render/qt_colors.h"
 
 namespace tl {
 namespace {
+
+constexpr int kNotEnoughMemoryMessage = 10413;
 
 // The decode a printer needs: the whole picture at the scale at which its
 // shown part is printed, never above its own size (null: its own size).
@@ -53,10 +57,22 @@ bool PreviewPixels(ImageObject& image, Pixels& out) {
 
 bool PrintPixels(ImageObject& image, const PictureFit& fit, QSizeF picture, PageDrawContext& c, Pixels& out) {
   const std::optional<LSize> size = PrintDecodeSize(fit, picture);
-  out.decoded = LoadImagePixels(image, kMatchOutput, size ? &*size : nullptr, &out.decodedMask, c.services.Matcher);
+  PrintDecode decode;
+  if (c.printDecodes) {
+    decode = c.printDecodes->Take(image, size);
+  } else {
+    decode.Pixels = DecodeImagePixels(image, kMatchOutput, size ? &*size : nullptr, &decode.Mask,
+                                      c.services.Matcher, decode.Message);
+  }
+  if (!decode.Pixels) {
+    ShowMessage(decode.Message ? decode.Message : kNotEnoughMemoryMessage, MessageIcon::Stop);
+    return false;
+  }
+  out.decoded = std::move(decode.Pixels);
+  out.decodedMask = std::move(decode.Mask);
   out.bitmap = out.decoded.get();
   out.mask = out.decodedMask.get();
-  return out.bitmap != nullptr;
+  return true;
 }
 
 void DrawPicture(QPainter& p, const Pixels& px, const PictureFit& fit, QSizeF picture, bool printer) {
@@ -102,6 +118,15 @@ QRect FrameInnerRect(const ImageObject& image, const PageDrawContext& c) {
   const QPoint bottomRight(c.MapX(x + image.Size.cx - image.FrameRect.right) - 1,
                            c.MapY(y + image.Size.cy - image.FrameRect.bottom) - 1);
   return QRect(topLeft, bottomRight);
+}
+
+bool PrintDecodeRequest(const ImageObject& image, const QRect& object, const PageDrawContext& c,
+                        std::optional<LSize>& size) {
+  const QSizeF picture = ShownPictureSize(image, nullptr);
+  const PictureFit fit = FitPicture(image, FrameInnerRect(image, c) & object, picture);
+  if (fit.target.isEmpty()) return false;
+  size = PrintDecodeSize(fit, picture);
+  return true;
 }
 
 void DrawImageObject(QPainter& p, ImageObject& image, const QRect& object, PageDrawContext& c) {

@@ -54,7 +54,10 @@ Qt::Alignment Alignment(int16_t align) {
   return Qt::AlignLeft;
 }
 
+// The text with its breaks as Qt's line separators; the blanks that end
+// every composed label take no room, as in any right or centred text.
 QString TextWithLineBreaks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
   s.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
   s.replace(QChar('\r'), QChar::LineSeparator);

@@ -23,6 +23,7 @@ namespace tl {
 
 class CutLineNotice;
 class PixelMatcher;
+class PrintDecodes;
 struct PrintInformation;
 struct ScreenView;
 
@@ -64,6 +65,8 @@ struct PageDrawContext {
   const ScreenView* screen = nullptr;  // screen only
   DrawServices services;
 
+  // The print-quality decodes of the page's pictures (printer).
+  PrintDecodes* printDecodes = nullptr;
   // The stamp picture decoded for this draw (printer), kept while the
   // images of the page ask for the same size.
   QImage stampPicture;

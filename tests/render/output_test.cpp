@@ -143,6 +143,20 @@ TEST_F(OutputTest, PdfHasAPagePerPageTheLabelTextAndImagesAtPrintResolution) {
   EXPECT_EQ(rows, 2) << images;
 }
 
+TEST_F(OutputTest, APictureThatCannotBeDecodedIsToldOnceAndTheRestIsPrinted) {
+  const std::string gone = WriteSolidJpeg(folder_, "gone.jpg", 40, 40, kBlue);
+  for (int i = 0; i < 5; ++i) Place({720 + i * 400, 720, 720 + i * 400 + 300, 1020});
+  ASSERT_TRUE(PlacePicture(*document_, gone, {720, 1500, 1020, 1800}));
+  std::filesystem::remove(gone);
+  RecordingSink sink;
+  ScopedMessageSink scope(&sink);
+  const QImage page = RenderPrinter(*document_, 72);
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "Failed to open file.");
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(Near(Rgb(page, Dev(870 + i * 400), Dev(870)), kRed)) << i;
+  EXPECT_EQ(Rgb(page, Dev(870), Dev(1650)), kWhiteRgb);
+}
+
 TEST_F(OutputTest, PdfRasterAgreesWithTheScreen) {
   const std::string quadrants = WriteQuadrantJpeg(folder_, "q.jpg", 300, 200);
   ASSERT_TRUE(PlacePicture(*document_, quadrants, {360, 360, 2160, 1560}));
