@@ -132,14 +132,15 @@ class FotobaPainter {
         pair_(ImageCount(set) == 1 && set.FotobaOrientation == kFotobaGrid ? kFotobaSingleImageDistance
                                                                              : kFotobaPairDistance) {}
 
-  // A mark on the horizontal cut at y, from x = from to x = to.
-  void Across(double y, double from, double to) {
-    Line(c_.MapF(from, y - pair_), c_.MapF(to, y - pair_));
-    Line(c_.MapF(from, y + pair_), c_.MapF(to, y + pair_));
-  }
-  void Down(double x, double from, double to) {
-    Line(c_.MapF(x - pair_, from), c_.MapF(x - pair_, to));
-    Line(c_.MapF(x + pair_, from), c_.MapF(x + pair_, to));
+  // A mark on the cut at `at` (a y for a horizontal cut, else an x), from
+  // `from` to `to` along the cut.
+  void Mark(bool horizontal, double at, double from, double to) {
+    for (const int32_t side : {-pair_, pair_}) {
+      if (horizontal)
+        Line(c_.MapF(from, at + side), c_.MapF(to, at + side));
+      else
+        Line(c_.MapF(at + side, from), c_.MapF(at + side, to));
+    }
   }
 
  private:
@@ -150,6 +151,22 @@ class FotobaPainter {
   int32_t pair_;
 };
 
+// The through cuts of one direction across the whole area, and in each
+// band between them its own cuts the other way, stopping short of the
+// through cuts (the first band starts at the area's edge, the last ends at
+// the opposite one).
+void DrawBandedCuts(FotobaPainter& marks, bool horizontal, const std::vector<int32_t>& through,
+                    const std::vector<std::vector<int32_t>>& bands, const LRect& a) {
+  const double start = horizontal ? a.top : a.left, end = horizontal ? a.bottom : a.right;
+  const double crossStart = horizontal ? a.left : a.top, crossEnd = horizontal ? a.right : a.bottom;
+  for (int32_t at : through) marks.Mark(horizontal, start + at, crossStart, crossEnd);
+  for (size_t k = 0; k < bands.size(); ++k) {
+    const double from = k == 0 ? start : start + through[k - 1] + kFotobaBandGap;
+    const double to = k >= through.size() ? end : start + through[k] - kFotobaBandGap;
+    for (int32_t at : bands[k]) marks.Mark(!horizontal, crossStart + at, from, to);
+  }
+}
+
 void DrawFotoba(QPainter& p, const PageDrawContext& c, const CropMarkSet& set) {
   QPen pen(Qt::black, std::max(1.0, std::round(c.PixelsY(kFotobaPenWidth))), Qt::SolidLine, Qt::FlatCap,
            Qt::RoundJoin);
@@ -159,33 +176,21 @@ void DrawFotoba(QPainter& p, const PageDrawContext& c, const CropMarkSet& set) {
   const int16_t o = set.FotobaOrientation;
   const std::vector<int32_t> rows = ListValues(set.CentresY), columns = ListValues(set.CentresX);
   if (o == kFotobaRows) {
-    for (int32_t y : rows) marks.Across(a.top + y, a.left, a.right);
-    const std::vector<std::vector<int32_t>> bands = BandValues(set.CentresX, rows.size() + 1);
-    for (size_t k = 0; k < bands.size(); ++k) {
-      const double from = k == 0 ? a.top : a.top + rows[k - 1] + kFotobaBandGap;
-      const double to = k >= rows.size() ? a.bottom : a.top + rows[k] - kFotobaBandGap;
-      for (int32_t x : bands[k]) marks.Down(a.left + x, from, to);
-    }
+    DrawBandedCuts(marks, true, rows, BandValues(set.CentresX, rows.size() + 1), a);
   } else if (o == kFotobaColumns) {
-    for (int32_t x : columns) marks.Down(a.left + x, a.top, a.bottom);
-    const std::vector<std::vector<int32_t>> bands = BandValues(set.CentresY, columns.size() + 1);
-    for (size_t k = 0; k < bands.size(); ++k) {
-      const double from = k == 0 ? a.left : a.left + columns[k - 1] + kFotobaBandGap;
-      const double to = k >= columns.size() ? a.right : a.left + columns[k] - kFotobaBandGap;
-      for (int32_t y : bands[k]) marks.Across(a.top + y, from, to);
-    }
+    DrawBandedCuts(marks, false, columns, BandValues(set.CentresY, columns.size() + 1), a);
   } else {
-    for (int32_t y : rows) marks.Across(a.top + y, a.left, a.right);
-    for (int32_t x : columns) marks.Down(a.left + x, a.top, a.bottom);
+    DrawBandedCuts(marks, true, rows, {}, a);
+    DrawBandedCuts(marks, false, columns, {}, a);
   }
   const double half = set.OuterDistance / 2.0;
   if (o == kFotobaRows || o == kFotobaGrid) {
-    marks.Across(a.top - half, a.left, a.right);
-    marks.Across(a.bottom + half, a.left, a.right);
+    marks.Mark(true, a.top - half, a.left, a.right);
+    marks.Mark(true, a.bottom + half, a.left, a.right);
   }
   if (o == kFotobaColumns || o == kFotobaGrid) {
-    marks.Down(a.left - half, a.top, a.bottom);
-    marks.Down(a.right + half, a.top, a.bottom);
+    marks.Mark(false, a.left - half, a.top, a.bottom);
+    marks.Mark(false, a.right + half, a.top, a.bottom);
   }
 }
 

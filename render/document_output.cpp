@@ -11,11 +11,10 @@
 
 #include "render/printer_page.h"
 #include "render/screen_page.h"
+#include "render/text_fonts.h"
 
 namespace tl {
 namespace {
-
-QString ToQString(const std::string& s) { return QString::fromStdString(s); }
 
 // A name beside `path` for the file being written.
 QString WorkingName(const std::string& path) { return ToQString(path + ".part"); }

@@ -8,12 +8,12 @@
 #include <climits>
 #include <cmath>
 
+#include "render/angles.h"
 #include "render/qt_colors.h"
 
 namespace tl {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.01745327777777778;
 constexpr double kSquareRootOfTwo = 1.4142135623730950488;
 constexpr int16_t kRightAngleArrow = 90;
 

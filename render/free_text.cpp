@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "render/angles.h"
 #include "render/qt_colors.h"
 #include "render/text_fonts.h"
 #include "render/text_format.h"
@@ -14,7 +15,6 @@
 namespace tl {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.01745327777777778;
 // Products this close to a whole number are that number: the degree
 // constant is slightly off, and a box turned by a right angle must keep
 // its sides.
@@ -32,7 +32,6 @@ const QImage& ReferenceDevice() {
   return device;
 }
 
-QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 int32_t Truncated(double v) {
   const double whole = std::round(v);
@@ -47,13 +46,6 @@ LPoint Offset(double half, double degrees) {
 
 LPoint Sum(LPoint a, LPoint b) { return {a.x + b.x, a.y + b.y}; }
 
-Qt::Alignment Alignment(int16_t justify) {
-  switch (justify) {
-    case kJustifyCenter: return Qt::AlignHCenter;
-    case kJustifyRight: return Qt::AlignRight;
-  }
-  return Qt::AlignLeft;
-}
 
 }  // namespace
 
@@ -120,7 +112,7 @@ void DrawFreeText(QPainter& p, const FreeTextObject& t, const PageDrawContext& c
   p.translate(centre);
   p.rotate(t.Angle);
   const double lineHeight = c.PixelsY(t.Style.LineHeight);
-  const int flags = int(Alignment(t.Style.Justify)) | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
+  const int flags = int(JustifyAlignment(t.Style.Justify)) | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
   const std::vector<std::string_view> lines = SplitTextLines(t.String);
   for (size_t k = 0; k < lines.size(); ++k) {
     if (!t.ColumnarWriting) {

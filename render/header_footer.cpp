@@ -45,15 +45,7 @@ std::string DateText(const BandSettings& band, const QDate& today) {
   return QLocale().toString(date, QLocale::ShortFormat).toStdString();
 }
 
-QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-Qt::Alignment Alignment(int16_t justify) {
-  switch (justify) {
-    case kJustifyCenter: return Qt::AlignHCenter;
-    case kJustifyRight: return Qt::AlignRight;
-  }
-  return Qt::AlignLeft;
-}
 
 void DrawBand(QPainter& p, const PageDrawContext& c, const BandSettings& band, const QRectF& area) {
   const std::string text = BandTextOnPage(band, c.firstPage);
@@ -74,7 +66,7 @@ void DrawBand(QPainter& p, const PageDrawContext& c, const BandSettings& band, c
     const QRectF line(area.left() + 1, area.top() + k * lineHeight, width, lineHeight);
     if (line.bottom() > area.bottom() + 1e-6) break;
     const QString s = metrics.elidedText(ToQString(lines[k]), Qt::ElideRight, width);
-    p.drawText(line, int(Alignment(style.Justify)) | Qt::AlignTop | Qt::TextSingleLine, s);
+    p.drawText(line, int(JustifyAlignment(style.Justify)) | Qt::AlignTop | Qt::TextSingleLine, s);
   }
   p.restore();
 }

@@ -58,7 +58,7 @@ Qt::Alignment Alignment(int16_t align) {
 // every composed label take no room, as in any right or centred text.
 QString TextWithLineBreaks(std::string_view text) {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+  QString s = ToQString(text);
   s.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
   s.replace(QChar('\r'), QChar::LineSeparator);
   s.replace(QChar('\n'), QChar::LineSeparator);

@@ -89,6 +89,10 @@ struct PageDrawContext {
   // Each edge is mapped, so that rectangles that touch in layout units
   // touch on the device.
   QRect Map(const LRect& r) const;
+  // A rectangle given relative to the page the device shows.
+  QRect MapOnPage(const LRect& r) const;
+  // The paper and its two margin rectangles on the page the device shows.
+  void SetPageRects();
 };
 
 }  // namespace tl

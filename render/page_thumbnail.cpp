@@ -37,14 +37,7 @@ PageDrawContext ThumbnailContext(LayoutDocument& d, QuietCutLineNotice& notice) 
   c.scaleX = c.scaleY = scale;
   c.firstPage = c.lastPage = d.View ? std::max(0, d.View->CurrentPage()) : 0;
   if (!d.Banner) c.shiftY = int64_t(c.firstPage) * d.PageHeight;
-  const auto onPage = [&](int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    return c.Map(LRect{left, int32_t(top + c.shiftY), right, int32_t(bottom + c.shiftY)});
-  };
-  c.paperRect = onPage(0, 0, d.PageWidth, d.PageHeight);
-  c.printMarginRect = onPage(d.PrinterMargins.left, d.PrinterMargins.top, d.PageWidth - d.PrinterMargins.right,
-                             d.PageHeight - d.PrinterMargins.bottom);
-  c.layoutMarginRect = onPage(d.LayoutMargin.left, d.LayoutMargin.top, d.PageWidth - d.LayoutMargin.right,
-                              d.PageHeight - d.LayoutMargin.bottom);
+  c.SetPageRects();
   c.printableRect = c.printMarginRect & c.layoutMarginRect;
   c.sliceRect = c.paperRect;
   return c;

@@ -40,7 +40,6 @@ PageDrawContext PrinterDrawContext(LayoutDocument& d, const PrinterPage& page, c
   c.firstPage = c.lastPage = std::max(0, page.Index);
   c.originX = -page.PhysicalOffset.x();
   c.originY = -page.PhysicalOffset.y();
-  int64_t pageTop = 0;
   if (d.Banner) {
     // One long page, printed a sheet at a time.
     c.bannerSlice = true;
@@ -51,17 +50,10 @@ PageDrawContext PrinterDrawContext(LayoutDocument& d, const PrinterPage& page, c
   } else {
     // Each printer page shows its own layout page, wherever the sheet's
     // size rounds to on this device.
-    pageTop = int64_t(c.firstPage) * d.PageHeight;
-    c.shiftY = pageTop;
+    c.shiftY = int64_t(c.firstPage) * d.PageHeight;
   }
-  const auto onPage = [&](int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    return c.Map(LRect{left, int32_t(top + pageTop), right, int32_t(bottom + pageTop)});
-  };
-  c.paperRect = onPage(0, 0, d.PageWidth, d.PageHeight);
-  c.printableRect = onPage(d.PrintableRect.left, d.PrintableRect.top, d.PrintableRect.right, d.PrintableRect.bottom);
-  c.layoutMarginRect = onPage(d.LayoutMargin.left, d.LayoutMargin.top, d.PageWidth - d.LayoutMargin.right,
-                              d.PageHeight - d.LayoutMargin.bottom);
-  c.printMarginRect = c.printableRect;
+  c.SetPageRects();
+  c.printableRect = c.MapOnPage(d.PrintableRect);
   c.sliceRect = QRect(-page.PhysicalOffset, page.PhysicalSize);
   return c;
 }

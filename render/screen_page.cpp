@@ -47,15 +47,7 @@ PageDrawContext ScreenDrawContext(LayoutDocument& d, const ScreenView& view, con
   c.originY = top - view.Scroll.y();
   if (!d.Banner) c.shiftY = int64_t(c.firstPage) * d.PageHeight;
 
-  const LRect page = {0, 0, d.PageWidth, d.PageHeight};
-  const auto onPage = [&](const LRect& r) {
-    return c.Map(LRect{r.left, int32_t(r.top + c.shiftY), r.right, int32_t(r.bottom + c.shiftY)});
-  };
-  c.paperRect = onPage(page);
-  c.printMarginRect = onPage({d.PrinterMargins.left, d.PrinterMargins.top, d.PageWidth - d.PrinterMargins.right,
-                              d.PageHeight - d.PrinterMargins.bottom});
-  c.layoutMarginRect = onPage({d.LayoutMargin.left, d.LayoutMargin.top, d.PageWidth - d.LayoutMargin.right,
-                               d.PageHeight - d.LayoutMargin.bottom});
+  c.SetPageRects();
   c.printableRect = c.printMarginRect & c.layoutMarginRect;
   c.sliceRect = QRect(QPoint(0, 0), view.ClientSize);
   c.shadowRect = c.paperRect.translated(kShadowOffset, kShadowOffset);

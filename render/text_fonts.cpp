@@ -16,15 +16,22 @@ const char kSansSerif[] = "sans-serif";
 
 }  // namespace
 
-bool FontFamilyInstalled(std::string_view family) {
-  if (family.empty()) return false;
-  return QFontDatabase::hasFamily(QString::fromUtf8(family.data(), qsizetype(family.size())));
+Qt::Alignment JustifyAlignment(int16_t justify) {
+  switch (justify) {
+    case kJustifyCenter: return Qt::AlignHCenter;
+    case kJustifyRight: return Qt::AlignRight;
+  }
+  return Qt::AlignLeft;
 }
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+bool FontFamilyInstalled(std::string_view family) { return !family.empty() && QFontDatabase::hasFamily(ToQString(family)); }
 
 QFont PageFont(std::string_view family, int16_t faceBits, double pixelSize, const QPaintDevice& device) {
   QFont font;
   if (FontFamilyInstalled(family)) {
-    font.setFamily(QString::fromUtf8(family.data(), qsizetype(family.size())));
+    font.setFamily(ToQString(family));
   } else {
     font.setFamily(kSansSerif);
     font.setStyleHint(QFont::SansSerif);

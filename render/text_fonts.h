@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 #include <cstdint>
 #include <string_view>
 
@@ -16,6 +17,11 @@ namespace tl {
 // `faceBits` are the FontFace bits (bold, italic, underline); 0 for labels
 // and captions, which are always regular.
 QFont PageFont(std::string_view family, int16_t faceBits, double pixelSize, const QPaintDevice& device);
+
+// The alignment of a Justify value (free texts, header and footer).
+Qt::Alignment JustifyAlignment(int16_t justify);
+
+QString ToQString(std::string_view text);
 
 // Whether the font database knows the family.
 bool FontFamilyInstalled(std::string_view family);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "render/gui_application.h"
 
@@ -61,31 +62,28 @@ bool Near(QRgb a, QRgb b, int tolerance) {
 
 QRgb Rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 
-QRect InkBox(const QImage& image, const QRect& area, QRgb background, int tolerance) {
+// The box and the number of the pixels in `area` that `wanted` picks.
+template <typename Wanted>
+std::pair<QRect, int> PickedPixels(const QImage& image, const QRect& area, Wanted wanted) {
   QRect box;
+  int count = 0;
   const QRect r = area & image.rect();
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x)
-      if (!Near(Rgb(image, x, y), background & 0xFFFFFF, tolerance)) box |= QRect(x, y, 1, 1);
-  return box;
+      if (wanted(Rgb(image, x, y))) box |= QRect(x, y, 1, 1), ++count;
+  return {box, count};
+}
+
+QRect InkBox(const QImage& image, const QRect& area, QRgb background, int tolerance) {
+  return PickedPixels(image, area, [&](QRgb c) { return !Near(c, background & 0xFFFFFF, tolerance); }).first;
 }
 
 QRect ColorBox(const QImage& image, const QRect& area, QRgb color, int tolerance) {
-  QRect box;
-  const QRect r = area & image.rect();
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x)
-      if (Near(Rgb(image, x, y), color & 0xFFFFFF, tolerance)) box |= QRect(x, y, 1, 1);
-  return box;
+  return PickedPixels(image, area, [&](QRgb c) { return Near(c, color & 0xFFFFFF, tolerance); }).first;
 }
 
 int InkCount(const QImage& image, const QRect& area, QRgb background, int tolerance) {
-  int n = 0;
-  const QRect r = area & image.rect();
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x)
-      if (!Near(Rgb(image, x, y), background & 0xFFFFFF, tolerance)) ++n;
-  return n;
+  return PickedPixels(image, area, [&](QRgb c) { return !Near(c, background & 0xFFFFFF, tolerance); }).second;
 }
 
 bool RunCommand(const std::string& command, std::string& output) {
