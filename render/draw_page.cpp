@@ -150,7 +150,7 @@ void DrawObjects(QPainter& p, PageDrawContext& c) {
       const QRect rect = c.Map(ObjectArea(*image));
       if (rect.intersects(c.sliceRect)) DrawImage(p, *image, rect, c, view);
     } else if (FreeTextObject* text = AsFreeText(o)) {
-      const QRect rect = c.Map(ObjectArea(*text));
+      const QRect rect = c.Map(FreeTextArea(*text));
       if (!rect.intersects(c.sliceRect)) continue;
       DrawFreeText(p, *text, c);
       if (view && text->Selected) DrawBoxHandles(p, rect);

@@ -70,29 +70,50 @@ FreeTextBox MeasureFreeTextBox(const FreeTextObject& t) {
   return box;
 }
 
-void MeasureFreeText(FreeTextObject& t) {
-  const FreeTextBox box = MeasureFreeTextBox(t);
-  const int64_t boxLeft = int64_t(t.Origin.x) + t.Anchor.x, boxTop = int64_t(t.Origin.y) + t.Anchor.y;
-  const int64_t cx = boxLeft + box.size.cx / 2, cy = boxTop + box.size.cy / 2;
-  int32_t minX = box.corners[0].x, maxX = minX, minY = box.corners[0].y, maxY = minY;
-  for (const LPoint& p : box.corners) {
-    minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-    minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+namespace {
+
+// The box as it is placed: its top-left stays where the object has it.
+struct PlacedBox {
+  FreeTextBox box;
+  int64_t left, top;  // the unturned box's corner
+  int64_t cx, cy;     // its centre, where the corners are counted from
+  LRect area;         // around the turned corners
+};
+
+PlacedBox Place(const FreeTextObject& t) {
+  PlacedBox p;
+  p.box = MeasureFreeTextBox(t);
+  p.left = int64_t(t.Origin.x) + t.Anchor.x, p.top = int64_t(t.Origin.y) + t.Anchor.y;
+  p.cx = p.left + p.box.size.cx / 2, p.cy = p.top + p.box.size.cy / 2;
+  int32_t minX = p.box.corners[0].x, maxX = minX, minY = p.box.corners[0].y, maxY = minY;
+  for (const LPoint& c : p.box.corners) {
+    minX = std::min(minX, c.x), maxX = std::max(maxX, c.x);
+    minY = std::min(minY, c.y), maxY = std::max(maxY, c.y);
   }
-  t.BoxSize = box.size;
-  t.Origin = {int32_t(cx + minX), int32_t(cy + minY)};
-  t.Size = {maxX - minX, maxY - minY};
-  t.Anchor = {int32_t(boxLeft - t.Origin.x), int32_t(boxTop - t.Origin.y)};
-  for (size_t i = 0; i < box.corners.size(); ++i)
-    t.Corners[i] = {int32_t(cx + box.corners[i].x - t.Origin.x), int32_t(cy + box.corners[i].y - t.Origin.y)};
+  p.area = {int32_t(p.cx + minX), int32_t(p.cy + minY), int32_t(p.cx + maxX), int32_t(p.cy + maxY)};
+  return p;
+}
+
+}  // namespace
+
+LRect FreeTextArea(const FreeTextObject& t) { return Place(t).area; }
+
+void MeasureFreeText(FreeTextObject& t) {
+  const PlacedBox p = Place(t);
+  t.BoxSize = p.box.size;
+  t.Origin = {p.area.left, p.area.top};
+  t.Size = {p.area.Width(), p.area.Height()};
+  t.Anchor = {int32_t(p.left - t.Origin.x), int32_t(p.top - t.Origin.y)};
+  for (size_t i = 0; i < p.box.corners.size(); ++i)
+    t.Corners[i] = {int32_t(p.cx + p.box.corners[i].x - t.Origin.x), int32_t(p.cy + p.box.corners[i].y - t.Origin.y)};
 }
 
 void DrawFreeText(QPainter& p, const FreeTextObject& t, const PageDrawContext& c) {
   if (std::lround(t.Style.FontSize * c.zoom) <= 0) return;
-  const FreeTextBox box = MeasureFreeTextBox(t);
-  const int64_t boxLeft = int64_t(t.Origin.x) + t.Anchor.x, boxTop = int64_t(t.Origin.y) + t.Anchor.y;
-  const int64_t cx = boxLeft + box.size.cx / 2, cy = boxTop + box.size.cy / 2;
-  const QPointF centre = c.MapF(double(boxLeft) + box.size.cx / 2.0, double(boxTop) + box.size.cy / 2.0);
+  const PlacedBox placed = Place(t);
+  const FreeTextBox& box = placed.box;
+  const int64_t cx = placed.cx, cy = placed.cy;
+  const QPointF centre = c.MapF(double(placed.left) + box.size.cx / 2.0, double(placed.top) + box.size.cy / 2.0);
   const double width = c.PixelsX(box.size.cx), height = c.PixelsY(box.size.cy);
 
   p.save();

@@ -30,6 +30,10 @@ struct FreeTextBox {
 // The box of the object's text as it would be now (nothing is stored).
 FreeTextBox MeasureFreeTextBox(const FreeTextObject& text);
 
+// The rectangle the turned box covers now (layout units), measured afresh:
+// what a text read from a file covers before it was ever measured.
+LRect FreeTextArea(const FreeTextObject& text);
+
 // Measures the text and stores the box: its size, the turned corners, and
 // as Origin and Size the rectangle around them. The box's own top-left
 // corner stays where it was.

@@ -92,6 +92,14 @@ TEST_F(OutputTest, BannerSheetsAreSlicesDownOrAcrossTheBanner) {
     const QPoint edge = k.across ? QPoint(Dev(110), k.onSheet.y()) : QPoint(k.onSheet.x(), Dev(110));
     EXPECT_TRUE(Near(Rgb(third, edge.x(), edge.y()), kRed)) << k.across;
     EXPECT_EQ(Rgb(RenderPrinter(*document_, 72, 1, sheet), k.onSheet.x(), k.onSheet.y()), kWhiteRgb);
+
+    // Every sheet carries the header at its own top.
+    document_->Header.DispText = 1;
+    document_->Header.Text = "Banner proof";
+    document_->HeaderFooterStyle.FontName = "DejaVu Sans";
+    const QRect top(0, 0, sheet.width(), Dev(100));
+    EXPECT_FALSE(InkBox(RenderPrinter(*document_, 72, 2, sheet), top, kWhiteRgb).isEmpty()) << k.across;
+    document_->Header.DispText = 0;
   }
 }
 

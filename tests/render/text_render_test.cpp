@@ -200,6 +200,11 @@ TEST_F(TextRenderTest, FreeTextDrawsTurnedOnItsBackground) {
   MeasureFreeText(*t);
   const QRect turned = InkBox(Screen(), area, kWhiteRgb);
   EXPECT_GT(turned.height(), 2 * turned.width()) << "the text runs downwards";
+
+  // A text as a file brings it, never measured, is drawn all the same.
+  FreeTextObject* unmeasured = NewFreeText(*document_, "From a file");
+  unmeasured->Origin = {1000, 3000};
+  EXPECT_FALSE(InkBox(Screen(), QRect(Px(950), Px(2950), 300, 60), kWhiteRgb).isEmpty());
 }
 
 TEST_F(TextRenderTest, WidthCheckCutsTheFirstLineWiderThanFortyFiveInches) {
