@@ -1,11 +1,13 @@
 // tessaline-cli layout: makes a layout from a template (or the application
 // default layout), adds image files and folders to it the way Get Image
 // does, and saves it as a layout file.
+#include <QGuiApplication>
 #include <strings.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -16,10 +18,10 @@
 #include "layout/arrange.h"
 #include "layout/layout_mode.h"
 #include "persistence/image_services.h"
-#include "persistence/layout_reader.h"
-#include "persistence/layout_writer.h"
 #include "persistence/preferences.h"
 #include "persistence/template_library.h"
+#include "render/gui_application.h"
+#include "render/layout_io.h"
 #include "resources/string_table.h"
 
 namespace tl::cli {
@@ -90,6 +92,8 @@ int RunLayout(std::vector<std::string> arguments) {
   if (output.empty()) return UsageError(self, "no output file given (-o OUT.qlf)");
   if (operands.empty()) return UsageError(self, "no image file or folder given");
 
+  // Free texts are measured and the preview drawn with Qt's painter.
+  const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();
   DocumentPtr document;
   if (hasTemplate) {
     const std::string path = FindTemplate(templateName);
@@ -99,7 +103,7 @@ int RunLayout(std::vector<std::string> arguments) {
     }
     LayoutReadOptions options;
     options.RecordSummary = false;
-    document = LoadLayoutFile(path, options);
+    document = LoadRenderedLayoutFile(path, options);
     if (!document) return kExitFailed;  // the reader has said why
     document->TemplateName.clear();
     document->SavingTemplate = 0;
@@ -134,7 +138,7 @@ int RunLayout(std::vector<std::string> arguments) {
   }
   if (free && !d.Free) ChangeLayoutMode(d, true, services);
 
-  if (!SaveLayoutFile(output, d)) {
+  if (!SaveLayoutFileWithPreview(output, d)) {
     std::fprintf(stderr, "tessaline-cli layout: could not write %s\n", output.c_str());
     return kExitFailed;
   }

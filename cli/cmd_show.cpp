@@ -1,7 +1,9 @@
 // tessaline-cli show: reads a layout file as the program opens it (folders
 // resolved, texts cut, fonts replaced, images located or dropped) and prints
 // the document's settings and objects as the writer would write them now.
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,9 @@
 #include "persistence/element_texts.h"
 #include "persistence/layout_reader.h"
 #include "persistence/value_syntax.h"
+#include "render/gui_application.h"
+#include "render/layout_io.h"
+#include "render/page_thumbnail.h"
 #include "resources/string_table.h"
 
 namespace tl::cli {
@@ -34,6 +39,7 @@ const char* KindName(const LayoutObject& o) {
 bool Describe(const LayoutDocument& d, ElementTexts& layout, std::vector<ObjectTexts>& objects) {
   ElementWriteState state;
   state.FilePath = d.DocumentPath;
+  state.Renderer = PageThumbnailRenderer();
   if (!LayoutElementTexts(d, state, layout)) return false;
   for (const LayoutObject* o : d.Objects) {
     const char* kind = KindName(*o);
@@ -108,10 +114,11 @@ int RunShow(std::vector<std::string> arguments) {
   if (args.HasProblem()) return UsageError(self, args.Problem());
   if (files.size() != 1) return UsageError(self, "give one layout file");
 
+  const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();  // free texts are measured
   MessageWatch messages;
   LayoutReadOptions options;
   options.RecordSummary = false;
-  const DocumentPtr document = LoadLayoutFile(files[0], options);
+  const DocumentPtr document = LoadRenderedLayoutFile(files[0], options);
   if (!document) {
     // A file that is not XML fails without a message of the reader's own.
     if (messages.Last().empty()) ShowMessage(kFailedToOpenMessage, MessageIcon::Stop);

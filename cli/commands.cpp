@@ -8,6 +8,7 @@ extern const CliCommand kLayoutCommand;
 extern const CliCommand kPageCommand;
 extern const CliCommand kProfilesCommand;
 extern const CliCommand kShowCommand;
+extern const CliCommand kRenderCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
@@ -16,6 +17,7 @@ const std::vector<CliCommand>& CliCommands() {
       kProfilesCommand,
       kLayoutCommand,
       kShowCommand,
+      kRenderCommand,
   };
   return commands;
 }

@@ -18,8 +18,6 @@ using K = LayoutKey;
 // Page sides beyond this (over a kilometre) are taken for damage.
 constexpr int64_t kMaxPageSide = int64_t(1) << 24;
 constexpr int16_t kMaxAngle = 180;
-// The degree-to-radian factor the stored line ends were computed with.
-constexpr long double kLineAngleFactor = 0.01745327777777778L;
 
 bool Word(WordTable table, std::string_view text, int32_t& value) { return ValueOfWord(table, text, value); }
 
@@ -326,19 +324,6 @@ void DeriveDriverPaper(LayoutDocument& d, const PaperList* papers, int mode) {
   d.PaperSizeID = PaperFromPageSize(papers ? *papers : BuiltInPaperList(), d.PageWidth, d.PageHeight, landscape,
                                     d.PaperLength, d.PaperWidth, mode);
   ApplyPaperIdFallback(d);
-}
-
-void DeriveReadLineEnds(FreeLineObject& l) {
-  const auto clamp = [](long double v) {
-    return int32_t(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
-  };
-  const long double half = (long double)l.Length * -0.5L;
-  const long double cx = (long double)l.Anchor.x + l.Length / 2;
-  const long double y = l.Anchor.y;
-  const long double a1 = (l.Angle + 180) * kLineAngleFactor;
-  const long double a2 = l.Angle * kLineAngleFactor;
-  l.End1 = {clamp(cx - std::trunc(std::cos(a1) * half)), clamp(y - std::trunc(std::sin(a1) * half))};
-  l.End2 = {clamp(cx - std::trunc(std::cos(a2) * half)), clamp(y - std::trunc(std::sin(a2) * half))};
 }
 
 }  // namespace tl

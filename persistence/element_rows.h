@@ -36,9 +36,4 @@ bool ApplyFreeLineElement(FreeLineObject& line, LayoutKey key, std::string_view 
 // orientation), portrait A4 when none does. `mode` is a PaperMatchMode.
 void DeriveDriverPaper(LayoutDocument& document, const PaperList* papers, int mode);
 
-// The end points of a free line read from a file, from its anchor, length
-// and angle (the truncations of the stored formula are kept, so a line of
-// angle 0 starts one unit right of its nominal end).
-void DeriveReadLineEnds(FreeLineObject& line);
-
 }  // namespace tl

@@ -14,6 +14,7 @@
 #include "imaging/image_codes.h"
 #include "imaging/import_extensions.h"
 #include "imaging/missing_image.h"
+#include "layout/arrange.h"
 #include "layout/image_geometry.h"
 #include "layout/page_geometry.h"
 #include "persistence/element_rows.h"
@@ -300,7 +301,7 @@ class LayoutRead {
     Append(line);
     const auto apply = [&](LayoutKey key, std::string_view value) { return ApplyFreeLineElement(*line, key, value); };
     if (!ReadFreeObject(element, ElementGroup::FreeLine, apply)) return false;
-    DeriveReadLineEnds(*line);
+    UpdateFreeLineEnds(*line);
     if (options_.BoundFreeLine) options_.BoundFreeLine(*line);
     else BoundByEnds(*line);
     return true;
@@ -363,6 +364,8 @@ DocumentPtr LoadLayoutFile(const std::string& path, const LayoutReadOptions& opt
     if (ReadTemplateSummary(path, summary)) LayoutSummaryArray().push_back(std::move(summary));
   }
   if (result && result->Banner) DeriveDriverPaper(*result, options.Papers, kMatchRollWidth);
+  // Automatic layouts store no image positions: they are flowed again.
+  if (result) ArrangeLayout(*result);
   if (!result) ShowMessage(kFailedToOpenMessage, MessageIcon::Stop);
   return result;
 }

@@ -217,6 +217,21 @@ TEST_F(LayoutReader, OriginIsOptionalInAutomaticLayoutOnly) {
   EXPECT_EQ(Image(*free, 0)->Size, (LSize{1260, 900}));
 }
 
+TEST_F(LayoutReader, AutomaticLayoutsAreFlowedAgainOnReading) {
+  // The file stores no positions: the images must not all sit at the origin.
+  const DocumentPtr d = Read(test::LayoutXml("", test::ImageXml(Dir(), "a.jpg") + test::ImageXml("", "b.jpg")));
+  ASSERT_TRUE(d);
+  const ImageObject* a = Image(*d, 0);
+  const ImageObject* b = Image(*d, 1);
+  ASSERT_TRUE(a && b);
+  EXPECT_NE(a->Origin, b->Origin);
+  for (const ImageObject* image : {a, b}) {
+    EXPECT_GE(image->Origin.x, d->PrintableRect.left);
+    EXPECT_GE(image->Origin.y, d->PrintableRect.top);
+    EXPECT_LE(image->Origin.x + image->Size.cx, d->PrintableRect.right);
+  }
+}
+
 TEST_F(LayoutReader, MissingFontsAreReplacedWithOneMessage) {
   const DocumentPtr d = Read(test::LayoutXml(
       "<HeaderFooterFontName>\"No Such Face\"</HeaderFooterFontName><ImageLabelFontName>\"dejavu sans\"</ImageLabelFontName>",
