@@ -16,12 +16,17 @@
 namespace tl {
 namespace {
 
-constexpr int16_t kPoints6 = 30;
+constexpr int16_t kPoints5 = 25;
+constexpr int16_t kPoints7 = 35;
 constexpr int16_t kPoints8 = 40;
 constexpr int32_t kLabelNumberAndName = 0x1 | 0x2;
 // Name, maker, model, capture time, exposure time, F number, ISO speed.
 constexpr int32_t kLabelExif = 0x2 | 0x400 | 0x800 | 0x2000 | 0x10000 | 0x40000 | 0x80000;
 constexpr int32_t kFiveMillimetres = 71;
+// Labels are drawn in the frame band on their side: these bands hold one
+// line of the label's font.
+constexpr int32_t kThumbnailLabelBand = 70;
+constexpr int32_t kProofLabelBand = 110;
 
 struct StockTemplate {
   const char* FileName;
@@ -47,12 +52,14 @@ void Thumbnails(LayoutDocument& d, int32_t side) {
   m.Size = {side, side};
   m.SizeRatio = 1;
   m.LabelItems = kLabelNumberAndName;
-  m.LabelFontSize = kPoints6;
+  m.LabelFontSize = kPoints5;
   m.LabelLocation = kLocationBottom;
   m.LabelAlign = 1;
+  m.FrameSetting = kFrameCustom;
+  m.FrameRect = {0, 0, 0, kThumbnailLabelBand};
   d.AlignHorizontal = kAlignLeft;
   d.AlignHorizontalSpacing = 60;
-  d.AlignVerticalSpacing = 110;  // room for the label under each picture
+  d.AlignVerticalSpacing = 110;
 }
 
 void Cards(LayoutDocument& d, int32_t width, int32_t height) {
@@ -87,8 +94,10 @@ const StockTemplate kStockTemplates[] = {
        m.Size = {2886, 3600};
        m.SizeRatio = 1;
        m.LabelItems = kLabelExif;
-       m.LabelFontSize = kPoints8;
+       m.LabelFontSize = kPoints7;
        m.LabelLocation = kLocationBottom;
+       m.FrameSetting = kFrameCustom;
+       m.FrameRect = {0, 0, 0, kProofLabelBand};
        d.AutoRotation = 1;
        d.AlignVertical = kAlignMiddle;
        d.Footer.DispDatePage = 1;
