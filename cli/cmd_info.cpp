@@ -7,6 +7,7 @@
 #include "cli/cli_command.h"
 #include "cli/json_writer.h"
 #include "color/image_color_settings.h"
+#include "cli/message_watch.h"
 #include "document/layout_document.h"
 #include "document/layout_object.h"
 #include "document/message_box.h"
@@ -20,28 +21,6 @@ namespace tl::cli {
 namespace {
 
 constexpr int kCaptionWidth = 20;
-
-// Passes messages on to the previous sink and keeps the last one, so that
-// a failure that showed nothing can still be named.
-class MessageWatch final : public MessageSink {
- public:
-  MessageWatch() : previous_(SetMessageSink(this)) {}
-  ~MessageWatch() override { SetMessageSink(previous_); }
-  MessageWatch(const MessageWatch&) = delete;
-  MessageWatch& operator=(const MessageWatch&) = delete;
-
-  MessageAnswer Show(std::string_view text, MessageIcon icon, MessageButtons buttons,
-                     MessageAnswer headless) override {
-    last_ = std::string(text);
-    return previous_ ? previous_->Show(text, icon, buttons, headless) : headless;
-  }
-  void Forget() { last_.clear(); }
-  const std::string& Last() const { return last_; }
-
- private:
-  MessageSink* previous_;
-  std::string last_;
-};
 
 // Rows shown: the filled ones, except the caption-less flash mode row when
 // there is no mode to show.

@@ -4,14 +4,20 @@
 namespace tl::cli {
 
 extern const CliCommand kInfoCommand;
+extern const CliCommand kLayoutCommand;
 extern const CliCommand kPageCommand;
 extern const CliCommand kProfilesCommand;
+extern const CliCommand kShowCommand;
+extern const CliCommand kRenderCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       kPageCommand,
       kInfoCommand,
       kProfilesCommand,
+      kLayoutCommand,
+      kShowCommand,
+      kRenderCommand,
   };
   return commands;
 }

@@ -4,6 +4,7 @@
 #include <climits>
 #include <new>
 
+#include "document/undo_store.h"
 #include "document/view_link.h"
 #include "resources/string_table.h"
 
@@ -97,6 +98,8 @@ LayoutDocument* DocumentNew(const LayoutDocument* source, DocumentList* list) {
 
 void DocumentFree(LayoutDocument* document, DocumentList* list) {
   if (!document) return;
+  // A snapshot must never outlive the objects it names.
+  UndoForgetDocument(*document);
   if (list) list->erase(std::remove(list->begin(), list->end(), document), list->end());
   ObjectListFree(document->Objects);
   delete document->DefaultImageSettings;

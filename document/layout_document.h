@@ -178,6 +178,9 @@ struct LayoutDocument {
   LPoint ImageStampPosition;
   LSize ImageStampSize;
   int32_t ImageStampConstrainPropotion = 1;
+  // The stamp picture read from ImageStampFileName (its description,
+  // preview and mask), loaded when the stamp is first drawn; never stored.
+  std::shared_ptr<ImageObject> ImageStampImage;
 
   std::string TemplateName;
   int32_t SaveWithArrangedImages = 0;

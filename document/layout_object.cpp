@@ -1,5 +1,6 @@
 #include "document/layout_object.h"
 
+#include <climits>
 #include <cmath>
 #include <new>
 
@@ -164,16 +165,19 @@ bool ObjectInList(const ObjectList& list, const LayoutObject* object) {
 // One end of a line: the centre minus half the length along `degrees`,
 // each product truncated toward zero. The first end is taken at the angle
 // plus 180 degrees, so both ends lose the same truncation that stored
-// layouts carry.
-static LPoint LineEnd(int32_t cx, int32_t y, int32_t length, double degrees) {
+// layouts carry. Worked in long double and clamped, so lengths and places
+// read from a file cannot overflow.
+static LPoint LineEnd(long double cx, long double y, int32_t length, double degrees) {
+  const auto clamp = [](long double v) {
+    return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
+  };
   const long double a = static_cast<long double>(degrees) * kRadiansPerDegree;
-  const auto dx = static_cast<int32_t>(std::cos(a) * length * -0.5L);
-  const auto dy = static_cast<int32_t>(std::sin(a) * length * -0.5L);
-  return {cx - dx, y - dy};
+  const long double half = static_cast<long double>(length) * -0.5L;
+  return {clamp(cx - std::trunc(std::cos(a) * half)), clamp(y - std::trunc(std::sin(a) * half))};
 }
 
 void UpdateFreeLineEnds(FreeLineObject& line) {
-  const int32_t cx = line.Anchor.x + line.Length / 2;
+  const long double cx = static_cast<long double>(line.Anchor.x) + line.Length / 2;
   line.End1 = LineEnd(cx, line.Anchor.y, line.Length, line.Angle + 180.0);
   line.End2 = LineEnd(cx, line.Anchor.y, line.Length, line.Angle);
 }

@@ -55,7 +55,13 @@ void AutoRotate(const LayoutDocument& d, ImageObject& image) {
 
 bool AddImageFile(LayoutDocument& d, const ImageToAdd& file, LayoutServices& services, ImageAddSession* session) {
   if (!d.DefaultImageSettings) return false;
-  if (!services.RecordUndo(d, kChangeAddObject)) return false;
+  // Once a series is under way (Get Image takes its snapshot before the
+  // loop; the first add of a drop makes one), its snapshot covers this add
+  // too: one undo removes every image of the series. A snapshot of its own
+  // would copy the whole list for every image, and restoring it on a
+  // refusal would throw the series' undo away.
+  const bool inSeries = services.UndoChangeCode(d) == kChangeGetImages;
+  if (!inSeries && !services.RecordUndo(d, kChangeAddObject)) return false;
 
   ImageAddSession single;
   ImageAddSession& s = session ? *session : single;
@@ -86,14 +92,16 @@ bool AddImageFile(LayoutDocument& d, const ImageToAdd& file, LayoutServices& ser
   if (!CanPlaceImage(*image, &s.Cursor)) {
     drop();
     ShowMessage(kIllegalOperation, MessageIcon::Exclamation);
-    services.RestoreUndo(d);
-    s = ImageAddSession();  // the restore may have rebuilt the list
+    if (!inSeries) {
+      services.RestoreUndo(d);
+      s = ImageAddSession();  // the restore may have rebuilt the list
+    }
     if (d.View) d.View->Invalidate();
     return false;
   }
 
   // One Undo takes back every image of the series.
-  services.SetUndoChangeCode(kChangeGetImages);
+  if (!inSeries) services.SetUndoChangeCode(kChangeGetImages);
   const FlowCursor before = s.Cursor;
   PlaceNewObject(*image, &s.Cursor);
   if (!services.BuildPreview(*image)) {

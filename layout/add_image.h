@@ -41,7 +41,8 @@ struct ImageAddSession {
 // Adds one image file; true when the image was taken. On failure the
 // document is as it was and any message has been shown: 10444 for a box
 // out of range, 10455 when the image would overflow the page budget (the
-// undo snapshot is then put back).
+// add's own undo snapshot is then put back; within a series the series'
+// snapshot stays, so its images can still be undone together).
 bool AddImageFile(LayoutDocument& document, const ImageToAdd& file, LayoutServices& services = NoLayoutServices(),
                   ImageAddSession* session = nullptr);
 

@@ -38,8 +38,9 @@ void ClampRefreshAndCount(LayoutDocument& d) {
   int64_t bottom = 0;
   for (LayoutObject* o : d.Objects) {
     if (o->NeedsRedraw) {
-      // Objects the flow has not just placed.
-      if (d.Free || IsFreeElement(o) || d.Banner) PullInside(*o, bound);
+      // Objects the flow has not just placed; the crop mark set has no
+      // place of its own to keep.
+      if (IsImageOrFree(o) && (d.Free || IsFreeElement(o) || d.Banner)) PullInside(*o, bound);
       if (d.View) InvalidateObject(*d.View, *o);
       o->NeedsRedraw = 0;
     }

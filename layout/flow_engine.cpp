@@ -10,8 +10,6 @@ int64_t PageOfTop(int64_t y, int64_t pageHeight) { return y > 0 ? y / pageHeight
 
 }  // namespace
 
-int32_t ClampCoordinate(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
 FlowFrame FlowFrameFor(const LayoutDocument& d) {
   FlowFrame f;
   f.left = d.PrintableRect.left;

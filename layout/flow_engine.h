@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "document/layout_document.h"
+#include "document/object_geometry.h"
 
 namespace tl {
 
@@ -120,8 +121,5 @@ class FlowRun {
 // the first image of a page. Pages are told apart in list order by the page
 // each image's top lies on.
 void AlignPageBlocks(const FlowFrame& frame, LayoutObject* from);
-
-// A page-absolute coordinate kept within the 32-bit range of the records.
-int32_t ClampCoordinate(int64_t v);
 
 }  // namespace tl

@@ -1,13 +1,15 @@
-// LayoutServices: what the layout operations need from the layers above
-// layout/ -- the undo store, the image file header reader, the label
+// LayoutServices: what the layout operations need from the undo store and
+// from the layers above layout/ -- the image file header reader, the label
 // composer and the preview builder. Those layers derive from it and fill in
-// the real work; the defaults let every operation run without them: no
-// undo, no header reader (images must come described), no labels, and
-// previews that always succeed.
+// the real work; the defaults let every operation run without them: the
+// application's undo store, no header reader (images must come described),
+// no labels, and previews that always succeed.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "document/undo_store.h"
 
 namespace tl {
 
@@ -16,10 +18,10 @@ struct ImageObject;
 
 // Undo change codes the layout operations record.
 enum LayoutChangeCode : int16_t {
-  kChangeAddObject = 5,     // adding an image file, crop
-  kChangeLayoutMode = 17,   // keeps the old mode only
-  kChangeGetImages = 36,    // a series of added images, undone at once
-  kChangeImageGeometry = 159,  // size, rotate and flip
+  kChangeAddObject = kUndoAddObject,          // adding an image file, crop
+  kChangeLayoutMode = kUndoLayoutMode,        // keeps the old mode only
+  kChangeGetImages = kUndoGetImages,          // a series of added images, undone at once
+  kChangeImageGeometry = kUndoImageGeometry,  // size, rotate and flip
 };
 
 class LayoutServices {
@@ -33,6 +35,8 @@ class LayoutServices {
   virtual void SetUndoChangeCode(int16_t changeCode);
   // Puts the snapshot back (objects added since it was taken are gone).
   virtual void RestoreUndo(LayoutDocument& document);
+  // The change code of the snapshot stored for the document, 0 for none.
+  virtual int16_t UndoChangeCode(const LayoutDocument& document);
 
   // Image import. ReadImageHeader fills the image source fields of a fresh
   // image object from its file; false means the image is not taken (any

@@ -1,19 +1,12 @@
-// Where an object lies on the pages, and moving it there with everything
-// that hangs on its position.
+// Repainting an object with everything that hangs on its position. Where an
+// object lies and moving it are record geometry (document/object_geometry.h).
 #pragma once
 
-#include "document/layout_object.h"
+#include "document/object_geometry.h"
 
 namespace tl {
 
 class ViewLink;
-
-// The rectangle the object covers (page-absolute layout units).
-LRect ObjectArea(const LayoutObject& object);
-
-// Moves the object's top-left corner to `to`; a free line's own reference
-// point and end points move with it.
-void MoveObjectTo(LayoutObject& object, LPoint to);
 
 // Asks the view to repaint the object where it is now and, for an image,
 // where it was last drawn with its label and caption (its outer

@@ -1,10 +1,13 @@
-// Speed of the layout engine: the arrangement pass over large layouts and a
-// long series of added images (Get Image without decoding).
+// Speed of the layout engine: the arrangement pass over large layouts, a
+// long series of added images (Get Image without decoding) with and without
+// the undo store, and the undo snapshots themselves.
 #include <benchmark/benchmark.h>
 
 #include "document/layout_document.h"
+#include "document/undo_store.h"
 #include "layout/add_image.h"
 #include "layout/arrange.h"
+#include "layout/edit_services.h"
 #include "layout/image_geometry.h"
 
 namespace tl {
@@ -76,21 +79,52 @@ ImageToAdd AssortedFile(int i) {
   return file;
 }
 
+// How the adds of a series reach the undo store.
+enum class SeriesUndo {
+  kNone,          // services without undo: the engine alone
+  kGetImage,      // Get Image's snapshot before the loop covers every add
+  kDropped,       // the first add's snapshot covers the rest
+  kSnapshotEach,  // a snapshot of the whole list before every add
+};
+
+struct NoUndoServices final : LayoutServices {
+  bool RecordUndo(LayoutDocument&, int16_t) override { return true; }
+  void SetUndoChangeCode(int16_t) override {}
+  void RestoreUndo(LayoutDocument&) override {}
+  int16_t UndoChangeCode(const LayoutDocument&) override { return kUndoNone; }
+};
+
+// Never sees a series under way, so every add takes its own snapshot.
+struct SnapshotEachServices final : LayoutServices {
+  int16_t UndoChangeCode(const LayoutDocument&) override { return kUndoNone; }
+};
+
+LayoutServices& ServicesFor(SeriesUndo undo) {
+  static NoUndoServices none;
+  static SnapshotEachServices each;
+  if (undo == SeriesUndo::kNone) return none;
+  if (undo == SeriesUndo::kSnapshotEach) return each;
+  return NoLayoutServices();
+}
+
 // Adding images one after another as Get Image does, with or without the
 // session that a series keeps.
-void AddSeries(benchmark::State& state, bool withSession) {
+void AddSeries(benchmark::State& state, bool withSession, SeriesUndo undo) {
   const int count = int(state.range(0));
   std::vector<ImageToAdd> files;
   for (int i = 0; i < count; ++i) files.push_back(AssortedFile(i));
+  LayoutServices& services = ServicesFor(undo);
   for (auto _ : state) {
     state.PauseTiming();
     DocumentPtr d(DocumentNew(nullptr, nullptr));
     d->DefaultImageSettings->SizeMethod = kSizeRelative;
     d->DefaultImageSettings->SizeRelative = {120, 120};  // 12 %
     ImageAddSession session;
+    UndoClear();
     state.ResumeTiming();
+    if (undo == SeriesUndo::kGetImage) UndoRecord(*d, kUndoGetImages);
     for (const ImageToAdd& file : files) {
-      if (!AddImageFile(*d, file, NoLayoutServices(), withSession ? &session : nullptr)) {
+      if (!AddImageFile(*d, file, services, withSession ? &session : nullptr)) {
         state.SkipWithError("an image was refused");
         break;
       }
@@ -103,8 +137,45 @@ void AddSeries(benchmark::State& state, bool withSession) {
   state.SetItemsProcessed(state.iterations() * count);
 }
 
-void BM_AddImageSeries(benchmark::State& state) { AddSeries(state, true); }
-void BM_AddImageSeriesWithoutSession(benchmark::State& state) { AddSeries(state, false); }
+void BM_AddImageSeries(benchmark::State& state) { AddSeries(state, true, SeriesUndo::kNone); }
+void BM_AddImageSeriesWithoutSession(benchmark::State& state) { AddSeries(state, false, SeriesUndo::kNone); }
+void BM_AddImageSeriesGetImageUndo(benchmark::State& state) { AddSeries(state, true, SeriesUndo::kGetImage); }
+void BM_AddImageSeriesDroppedUndo(benchmark::State& state) { AddSeries(state, true, SeriesUndo::kDropped); }
+void BM_AddImageSeriesSnapshotEachAdd(benchmark::State& state) {
+  AddSeries(state, true, SeriesUndo::kSnapshotEach);
+}
+
+// One snapshot of a long layout, as dragging or a dialog takes it, and the
+// undo of a whole Get Image series.
+void BM_UndoRecordSnapshot(benchmark::State& state) {
+  DocumentPtr d = ManySmallImages(int(state.range(0)), kAlignTop);
+  for (auto _ : state) benchmark::DoNotOptimize(UndoRecord(*d, kUndoImageGeometry));
+  UndoClear();
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_UndoGetImageSeries(benchmark::State& state) {
+  const int count = int(state.range(0));
+  std::vector<ImageToAdd> files;
+  for (int i = 0; i < count; ++i) files.push_back(AssortedFile(i));
+  LayoutEditServices edit;
+  for (auto _ : state) {
+    state.PauseTiming();
+    DocumentPtr d(DocumentNew(nullptr, nullptr));
+    d->DefaultImageSettings->SizeMethod = kSizeRelative;
+    d->DefaultImageSettings->SizeRelative = {120, 120};
+    UndoRecord(*d, kUndoGetImages);
+    ImageAddSession session;
+    for (const ImageToAdd& file : files) AddImageFile(*d, file, NoLayoutServices(), &session);
+    state.ResumeTiming();
+    UndoRestore(*d, edit);
+    state.PauseTiming();
+    if (!d->Objects.Empty()) state.SkipWithError("the series was not undone");
+    d.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
 
 BENCHMARK(BM_ArrangeLayout)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ArrangeLayoutCentredPages)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
@@ -112,6 +183,11 @@ BENCHMARK(BM_ListWalk)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ArrangeLayoutOverflowing)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AddImageSeries)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddImageSeriesWithoutSession)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddImageSeriesGetImageUndo)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddImageSeriesDroppedUndo)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddImageSeriesSnapshotEachAdd)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRecordSnapshot)->Arg(5000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoGetImageSeries)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tl

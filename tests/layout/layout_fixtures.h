@@ -1,5 +1,6 @@
-// Small fixtures shared by the layout tests: a recording message sink, a
-// view that records what it is asked, and quick ways to fill a document.
+// Small fixtures shared by the layout tests: services that record what the
+// operations ask, and quick ways to fill a document. The recording message
+// sink and view come with the document fixtures.
 #pragma once
 
 #include <string>
@@ -12,42 +13,9 @@
 #include "document/view_link.h"
 #include "layout/layout_services.h"
 #include "resources/string_table.h"
+#include "tests/document/document_fixtures.h"
 
 namespace tl::fixtures {
-
-struct RecordingSink final : MessageSink {
-  struct Shown {
-    std::string text;
-    MessageIcon icon;
-    MessageButtons buttons;
-  };
-  std::vector<Shown> shown;
-  MessageAnswer answer = MessageAnswer::Ok;
-
-  MessageAnswer Show(std::string_view text, MessageIcon icon, MessageButtons buttons, MessageAnswer) override {
-    shown.push_back({std::string(text), icon, buttons});
-    return answer;
-  }
-  bool Showed(int stringId) const {
-    for (const Shown& s : shown)
-      if (s.text == StringText(stringId)) return true;
-    return false;
-  }
-};
-
-struct FakeView final : ViewLink {
-  int32_t page = 0;
-  LRect visible;
-  int invalidations = 0;
-  std::vector<LRect> areas;
-
-  int32_t CurrentPage() const override { return page; }
-  void SetCurrentPage(int32_t p) override { page = p; }
-  void Invalidate() override { ++invalidations; }
-  void InvalidateArea(const LRect& area) override { areas.push_back(area); }
-  void PageCountChanged() override {}
-  LRect VisiblePageArea() const override { return visible; }
-};
 
 // Services that record what the operations ask of the upper layers.
 struct RecordingServices final : LayoutServices {
@@ -75,8 +43,6 @@ struct RecordingServices final : LayoutServices {
   void ComposeLabel(ImageObject&) override { ++labels; }
   void RebuildLabels(LayoutDocument&) override { ++relabels; }
 };
-
-inline DocumentPtr NewDocument() { return DocumentPtr(DocumentNew(nullptr, nullptr)); }
 
 // An image object of the given box, appended to the document's list.
 inline ImageObject* AddBox(LayoutDocument& d, int32_t width, int32_t height) {

@@ -1,0 +1,22 @@
+# Fails unless ${GENERATOR} writes exactly the stock templates kept in
+# ${SOURCE} (same names, same bytes), so that the committed files are what
+# the writer writes today.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${GENERATOR} ${WORK} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${GENERATOR} failed: ${result}")
+endif()
+file(GLOB kept RELATIVE ${SOURCE} ${SOURCE}/*.qlt)
+file(GLOB made RELATIVE ${WORK} ${WORK}/*.qlt)
+list(SORT kept)
+list(SORT made)
+if(NOT kept STREQUAL made)
+  message(FATAL_ERROR "stock templates differ in name: kept ${kept}, written ${made}")
+endif()
+foreach(name ${kept})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SOURCE}/${name} ${WORK}/${name} RESULT_VARIABLE differ)
+  if(differ)
+    message(FATAL_ERROR "resources/templates/${name} is not what tl_make_stock_templates writes; run it again")
+  endif()
+endforeach()
