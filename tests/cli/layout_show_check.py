@@ -60,10 +60,10 @@ os.makedirs(WORK, exist_ok=True)
 # A contact sheet of the bundled samples; the generator script is skipped.
 contact = os.path.join(WORK, "contact.qlf")
 made = run("layout", "--template", "Contact Sheet A4", "-o", contact, SAMPLES)
-check("11 images on 1 page, 1 file skipped" in made.stdout, made.stdout)
+check("15 images on 1 page, 1 file skipped" in made.stdout, made.stdout)
 shown = compare(contact)
 check(shown["modified"] is False, "contact sheet read back modified")
-check(len(shown["objects"]) == 11, f"{len(shown['objects'])} objects")
+check(len(shown["objects"]) == 15, f"{len(shown['objects'])} objects")
 check(dict(shown["layout"])["Comment"].startswith('"30 small pictures'), "the template's comment is kept")
 
 # The default layout, turned into a free layout: every image has its place.

@@ -352,6 +352,7 @@ TEST_F(LayoutReader, TheStampFileIsLocatedLikeAnImage) {
 // standing in for the one that is installed at start-up.
 class PngImporter final : public ExtendedFormatImporter {
  public:
+  uint16_t Version() const override { return 0x0600; }
   bool FileKindOf(const std::string& path, uint32_t& kind) override {
     const std::string head = test::ReadText(path).substr(0, 8);
     if (head != "\x89PNG\r\n\x1A\n") return false;
