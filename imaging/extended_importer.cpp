@@ -21,8 +21,6 @@
 namespace tl {
 namespace {
 
-constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-constexpr uint8_t kPhotoshopSignature[4] = {'8', 'B', 'P', 'S'};
 constexpr size_t kDescriptionRecordBytes = 86;
 constexpr size_t kOffsetFrameCount = 48;
 constexpr size_t kOffsetName = 50;
@@ -143,12 +141,12 @@ LSize LimitNaturalBounds(LSize natural) {
 bool BuiltInFormatImporter::FileKindOf(const std::string& path, uint32_t& kind) {
   OpenFile open(path);
   if (!open.file) return false;
-  uint8_t head[8] = {};
-  if (open.source.Read(0, head, sizeof head) && std::memcmp(head, kPngSignature, sizeof kPngSignature) == 0) {
+  uint8_t head[kPngSignatureBytes] = {};
+  if (open.source.Read(0, head, sizeof head) && IsPngSignature(head)) {
     kind = kKindPng;
     return true;
   }
-  if (open.source.Read(0, head, 4) && std::memcmp(head, kPhotoshopSignature, 4) == 0) {
+  if (HasPhotoshopSignature(open.source)) {
     kind = kKindPhotoshop;
     return true;
   }

@@ -12,7 +12,7 @@
 namespace tl {
 namespace {
 
-constexpr size_t kSignatureBytes = 8;
+constexpr size_t kSignatureBytes = kPngSignatureBytes;
 // Ancillary chunks (profiles, texts) are small; a larger one is refused
 // instead of decompressed.
 constexpr png_alloc_size_t kChunkMemoryLimit = png_alloc_size_t(32) << 20;
@@ -47,7 +47,7 @@ class PngReadHandle {
 
 bool HasSignature(FILE* file) {
   uint8_t head[kSignatureBytes];
-  return ReadExact(file, head, sizeof head) && png_sig_cmp(head, 0, sizeof head) == 0;
+  return ReadExact(file, head, sizeof head) && IsPngSignature(head);
 }
 
 // The functions below run library calls after a setjmp: an error jumps
@@ -118,6 +118,10 @@ int16_t DrawingDepth(png_structp png, png_infop info) {
 }
 
 }  // namespace
+
+bool IsPngSignature(const uint8_t (&head)[kPngSignatureBytes]) {
+  return png_sig_cmp(head, 0, kPngSignatureBytes) == 0;
+}
 
 bool ReadPngFacts(const std::string& path, PngFacts& facts) {
   FilePtr file = OpenForReading(path);

@@ -28,6 +28,10 @@ struct PngFacts {
   bool HasProfile = false;
 };
 
+// The signature every PNG file starts with.
+constexpr size_t kPngSignatureBytes = 8;
+bool IsPngSignature(const uint8_t (&head)[kPngSignatureBytes]);
+
 // False when the file is not a PNG or its header does not read.
 bool ReadPngFacts(const std::string& path, PngFacts& facts);
 

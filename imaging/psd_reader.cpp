@@ -271,9 +271,14 @@ class RowComposer {
 
 }  // namespace
 
+bool HasPhotoshopSignature(const ByteSource& file) {
+  uint8_t head[sizeof kSignature];
+  return file.Read(0, head, sizeof head) && std::memcmp(head, kSignature, sizeof kSignature) == 0;
+}
+
 bool ReadPhotoshopLayout(const ByteSource& file, PhotoshopLayout& layout) {
   uint8_t b[kHeaderBytes];
-  if (!file.Read(0, b, sizeof b) || std::memcmp(b, kSignature, 4) != 0) return false;
+  if (!HasPhotoshopSignature(file) || !file.Read(0, b, sizeof b)) return false;
   PhotoshopHeader& h = layout.Header;
   h.Version = Big16(b + 4);
   h.Channels = Big16(b + 12);

@@ -53,6 +53,9 @@ struct PhotoshopLayout {
   uint64_t ImageDataOffset = 0;
 };
 
+// True when `file` starts with the document signature.
+bool HasPhotoshopSignature(const ByteSource& file);
+
 // Reads the 26-byte header and finds the sections; false when the file is
 // not a document or a section length runs past its end.
 bool ReadPhotoshopLayout(const ByteSource& file, PhotoshopLayout& layout);
