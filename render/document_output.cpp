@@ -25,9 +25,9 @@ bool MoveIntoPlace(const QString& working, const std::string& path) {
   return false;
 }
 
-bool WritePdf(LayoutDocument& d, const QString& file, const std::string& title, const PdfOutputOptions& options) {
+bool WritePdf(LayoutDocument& d, QFile& file, const std::string& title, const PdfOutputOptions& options) {
   const LSize sheet = PdfSheetSize(d);
-  QPdfWriter writer(file);
+  QPdfWriter writer(&file);
   writer.setCreator(QStringLiteral("Tessaline"));
   writer.setTitle(ToQString(title));
   writer.setResolution(int(std::lround(options.Resolution)));
@@ -39,8 +39,9 @@ bool WritePdf(LayoutDocument& d, const QString& file, const std::string& title, 
   PrinterPage page;
   page.ResolutionX = page.ResolutionY = writer.resolution();
   page.PhysicalSize = QSize(writer.width(), writer.height());
-  const int32_t count = PrinterPageCount(d, page);
+  const int32_t count = options.PageCount > 0 ? options.PageCount : PrinterPageCount(d, page);
   for (int32_t n = 0; n < count; ++n) {
+    if (options.PageStarting && !options.PageStarting(n)) return false;
     if (n > 0 && !writer.newPage()) return false;
     page.Index = n;
     DrawPrinterPage(painter, d, page, options.Services);
@@ -65,7 +66,13 @@ LSize PdfSheetSize(const LayoutDocument& d) {
 bool RenderDocumentPdf(LayoutDocument& d, const std::string& path, const PdfOutputOptions& options) {
   if (d.PageWidth <= 0 || d.PageHeight <= 0) return false;
   const QString working = WorkingName(path);
-  if (!WritePdf(d, working, QFileInfo(ToQString(path)).completeBaseName().toStdString(), options)) {
+  QFile file(working);
+  // The writer does not report failed writes (a full disk): the file does.
+  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                       WritePdf(d, file, QFileInfo(ToQString(path)).completeBaseName().toStdString(), options) &&
+                       file.flush() && file.error() == QFileDevice::NoError;
+  file.close();
+  if (!written || file.error() != QFileDevice::NoError) {
     QFile::remove(working);
     return false;
   }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "document/layout_document.h"
@@ -16,6 +17,9 @@ namespace tl {
 struct PdfOutputOptions {
   double Resolution = 300;  // the printer's pixels per inch
   DrawServices Services;
+  int32_t PageCount = 0;    // printer pages to write; 0: every page of the document
+  // Asked before each page (from 0); false stops, and no file is left.
+  std::function<bool(int32_t index)> PageStarting;
 };
 
 // The sheet a PDF page has: the layout page, or for a banner one banner
@@ -23,7 +27,7 @@ struct PdfOutputOptions {
 LSize PdfSheetSize(const LayoutDocument& document);
 
 // One PDF page per printer page. False (and nothing at `path`) when the
-// file cannot be written.
+// file cannot be written or the output was stopped.
 bool RenderDocumentPdf(LayoutDocument& document, const std::string& path, const PdfOutputOptions& options = {});
 
 struct PngOutputOptions {

@@ -1,0 +1,80 @@
+#include "print/job_submission.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "document/message_box.h"
+#include "print/cups_destination.h"
+#include "resources/string_table.h"
+
+namespace tl {
+namespace {
+
+constexpr int kPrinterUnreachable = 40010;
+constexpr int kJobRefused = 40011;
+constexpr int kJobFileUnreadable = 40012;
+constexpr size_t kChunkBytes = size_t(64) << 10;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string LastError() {
+  const char* text = cupsLastErrorString();
+  return text ? text : "";
+}
+
+// Streams the file into the open document; false on a read or send error.
+bool StreamFile(http_t* http, std::FILE* file) {
+  char buffer[kChunkBytes];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    if (cupsWriteRequestData(http, buffer, got) != HTTP_STATUS_CONTINUE) return false;
+  return !std::ferror(file);
+}
+
+std::string Format(int id, const std::string& a, const std::string& b) {
+  const std::string pattern = StringCopy(id);
+  const int size = std::snprintf(nullptr, 0, pattern.c_str(), a.c_str(), b.c_str());
+  std::string text(size_t(std::max(size, 0)), '\0');
+  std::snprintf(text.data(), text.size() + 1, pattern.c_str(), a.c_str(), b.c_str());
+  return text;
+}
+
+}  // namespace
+
+SubmitResult SubmitPrintJob(const PrintDevice& device, const std::string& pdfPath, const std::string& title,
+                            std::string& detail) {
+  const FilePtr file(std::fopen(pdfPath.c_str(), "rb"));
+  if (!file) return detail = pdfPath, SubmitResult::ReadFailed;
+  CupsDestination d;
+  if (!OpenCupsDestination(device.PrinterName, d)) return detail = LastError(), SubmitResult::PrinterUnreachable;
+
+  CupsOptions options;
+  for (const auto& [name, value] : device.Options) options.Set(name.c_str(), value.c_str());
+  int jobId = 0;
+  if (cupsCreateDestJob(d.Http.get(), d.Dest.get(), d.Info.get(), &jobId, title.c_str(), options.Count(),
+                        options.Data()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+    return detail = LastError(), SubmitResult::Refused;
+
+  // A printer that cannot take PDF by name may still recognise it.
+  const char* format = device.AcceptsPdf ? CUPS_FORMAT_PDF : CUPS_FORMAT_AUTO;
+  bool sent = cupsStartDestDocument(d.Http.get(), d.Dest.get(), d.Info.get(), jobId, title.c_str(), format, 0,
+                                    nullptr, 1) == HTTP_STATUS_CONTINUE;
+  const bool streamed = sent && StreamFile(d.Http.get(), file.get());
+  if (sent) sent = cupsFinishDestDocument(d.Http.get(), d.Dest.get(), d.Info.get()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+  if (sent && streamed) return SubmitResult::Sent;
+  detail = streamed ? LastError() : pdfPath;
+  cupsCancelDestJob(d.Http.get(), d.Dest.get(), jobId);
+  return streamed ? SubmitResult::Refused : SubmitResult::ReadFailed;
+}
+
+void ReportSubmitFailure(const PrintDevice& device, SubmitResult result, const std::string& detail) {
+  const int id = result == SubmitResult::PrinterUnreachable ? kPrinterUnreachable
+                 : result == SubmitResult::Refused          ? kJobRefused
+                                                            : kJobFileUnreadable;
+  ShowMessageText(Format(id, device.PrinterName, detail), MessageIcon::Stop);
+}
+
+}  // namespace tl
