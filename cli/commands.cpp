@@ -9,6 +9,8 @@ extern const CliCommand kPageCommand;
 extern const CliCommand kProfilesCommand;
 extern const CliCommand kShowCommand;
 extern const CliCommand kRenderCommand;
+extern const CliCommand kPrintersCommand;
+extern const CliCommand kPrintCommand;
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
@@ -18,6 +20,8 @@ const std::vector<CliCommand>& CliCommands() {
       kLayoutCommand,
       kShowCommand,
       kRenderCommand,
+      kPrintersCommand,
+      kPrintCommand,
   };
   return commands;
 }

@@ -1,7 +1,9 @@
 #include "print/job_submission.h"
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 #include "document/message_box.h"
 #include "print/cups_destination.h"
@@ -14,6 +16,8 @@ constexpr int kPrinterUnreachable = 40010;
 constexpr int kJobRefused = 40011;
 constexpr int kJobFileUnreadable = 40012;
 constexpr size_t kChunkBytes = size_t(64) << 10;
+constexpr int kBusyRetries = 60;
+constexpr auto kBusyPause = std::chrono::seconds(1);
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -34,12 +38,15 @@ bool StreamFile(http_t* http, std::FILE* file) {
   return !std::ferror(file);
 }
 
-std::string Format(int id, const std::string& a, const std::string& b) {
-  const std::string pattern = StringCopy(id);
-  const int size = std::snprintf(nullptr, 0, pattern.c_str(), a.c_str(), b.c_str());
-  std::string text(size_t(std::max(size, 0)), '\0');
-  std::snprintf(text.data(), text.size() + 1, pattern.c_str(), a.c_str(), b.c_str());
-  return text;
+// A printer busy with another job takes the next one when it is done.
+bool CreateJob(CupsDestination& d, const std::string& title, const CupsOptions& options, int& jobId) {
+  for (int attempt = 0;; ++attempt) {
+    const ipp_status_t status = cupsCreateDestJob(d.Http.get(), d.Dest.get(), d.Info.get(), &jobId, title.c_str(),
+                                                  options.Count(), options.Data());
+    if (status <= IPP_STATUS_OK_EVENTS_COMPLETE) return true;
+    if (status != IPP_STATUS_ERROR_BUSY || attempt == kBusyRetries) return false;
+    std::this_thread::sleep_for(kBusyPause);
+  }
 }
 
 }  // namespace
@@ -54,9 +61,7 @@ SubmitResult SubmitPrintJob(const PrintDevice& device, const std::string& pdfPat
   CupsOptions options;
   for (const auto& [name, value] : device.Options) options.Set(name.c_str(), value.c_str());
   int jobId = 0;
-  if (cupsCreateDestJob(d.Http.get(), d.Dest.get(), d.Info.get(), &jobId, title.c_str(), options.Count(),
-                        options.Data()) > IPP_STATUS_OK_EVENTS_COMPLETE)
-    return detail = LastError(), SubmitResult::Refused;
+  if (!CreateJob(d, title, options, jobId)) return detail = LastError(), SubmitResult::Refused;
 
   // A printer that cannot take PDF by name may still recognise it.
   const char* format = device.AcceptsPdf ? CUPS_FORMAT_PDF : CUPS_FORMAT_AUTO;
@@ -74,7 +79,7 @@ void ReportSubmitFailure(const PrintDevice& device, SubmitResult result, const s
   const int id = result == SubmitResult::PrinterUnreachable ? kPrinterUnreachable
                  : result == SubmitResult::Refused          ? kJobRefused
                                                             : kJobFileUnreadable;
-  ShowMessageText(Format(id, device.PrinterName, detail), MessageIcon::Stop);
+  ShowMessageText(StringWith(id, {device.PrinterName, detail}), MessageIcon::Stop);
 }
 
 }  // namespace tl

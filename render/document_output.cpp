@@ -25,7 +25,36 @@ bool MoveIntoPlace(const QString& working, const std::string& path) {
   return false;
 }
 
-bool WritePdf(LayoutDocument& d, QFile& file, const std::string& title, const PdfOutputOptions& options) {
+// A file that remembers any write that did not go through whole: the PDF
+// writer does not look at what its writes return, so a full disk would
+// otherwise end as a short file taken for a good one.
+class CheckedFile final : public QIODevice {
+ public:
+  explicit CheckedFile(const QString& path) : file_(path) {}
+  bool open(OpenMode mode) override {
+    return file_.open(mode | QIODevice::Truncate | QIODevice::Unbuffered) && QIODevice::open(mode | QIODevice::Unbuffered);
+  }
+  // Closes the file; true when everything written reached it.
+  bool Finish() {
+    close();
+    file_.close();
+    return !failed_ && file_.error() == QFileDevice::NoError;
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 length) override {
+    const qint64 done = file_.write(data, length);
+    if (done != length) failed_ = true;
+    return done;
+  }
+
+ private:
+  QFile file_;
+  bool failed_ = false;
+};
+
+bool WritePdf(LayoutDocument& d, QIODevice& file, const std::string& title, const PdfOutputOptions& options) {
   const LSize sheet = PdfSheetSize(d);
   QPdfWriter writer(&file);
   writer.setCreator(QStringLiteral("Tessaline"));
@@ -66,13 +95,11 @@ LSize PdfSheetSize(const LayoutDocument& d) {
 bool RenderDocumentPdf(LayoutDocument& d, const std::string& path, const PdfOutputOptions& options) {
   if (d.PageWidth <= 0 || d.PageHeight <= 0) return false;
   const QString working = WorkingName(path);
-  QFile file(working);
-  // The writer does not report failed writes (a full disk): the file does.
-  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+  CheckedFile file(working);
+  const bool written = file.open(QIODevice::WriteOnly) &&
                        WritePdf(d, file, QFileInfo(ToQString(path)).completeBaseName().toStdString(), options) &&
-                       file.flush() && file.error() == QFileDevice::NoError;
-  file.close();
-  if (!written || file.error() != QFileDevice::NoError) {
+                       file.Finish();
+  if (!written) {
     QFile::remove(working);
     return false;
   }

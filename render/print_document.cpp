@@ -40,10 +40,7 @@ std::string MakeSpoolFile() {
 }
 
 void ReportPdfNotWritten(const std::string& path) {
-  const std::string pattern = StringCopy(kPdfNotWritten);
-  std::string text(pattern.size() + path.size(), '\0');
-  text.resize(size_t(std::snprintf(text.data(), text.size() + 1, pattern.c_str(), path.c_str())));
-  ShowMessageText(text, MessageIcon::Stop);
+  ShowMessageText(StringWith(kPdfNotWritten, {path}), MessageIcon::Stop);
 }
 
 }  // namespace

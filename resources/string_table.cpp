@@ -35,4 +35,19 @@ std::string_view StringText(int id) {
 
 std::string StringCopy(int id) { return std::string(StringText(id)); }
 
+std::string StringWith(int id, std::initializer_list<std::string_view> values) {
+  const std::string_view text = StringText(id);
+  std::string out;
+  auto next = values.begin();
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's') {
+      if (next != values.end()) out += *next++;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace tl

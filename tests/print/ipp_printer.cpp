@@ -52,6 +52,16 @@ std::string Size(int width, int length, int margin, const char* extra = "") {
          " MEMBER integer media-top-margin " + m + extra + "}";
 }
 
+// media-size-supported: what a job's media-col may ask for.
+std::string Dimensions(int width, int length) {
+  return "{MEMBER integer x-dimension " + std::to_string(width) + " MEMBER integer y-dimension " +
+         std::to_string(length) + "}";
+}
+
+std::string SheetDimensions() {
+  return Dimensions(21000, 29700) + "," + Dimensions(21590, 27940) + "," + Dimensions(29700, 42000);
+}
+
 std::string SheetSizes() {
   return Size(21000, 29700, 300) + "," + Size(21000, 29700, 0) + "," + Size(21590, 27940, 300) + "," +
          Size(29700, 42000, 300);
@@ -141,14 +151,17 @@ std::string PhotoPrinterAttributes() {
          "ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in,iso_a3_297x420mm,custom_min_89x127mm,"
          "custom_max_329x15000mm\n"
          "ATTR keyword media-source-supported auto,main,manual,roll\n"
-         "ATTR collection media-col-database " + SheetSizes() + "," + roll + "\n";
+         "ATTR collection media-col-database " + SheetSizes() + "," + roll + "\n" +
+         "ATTR collection media-size-supported " + SheetDimensions() +
+         ",{MEMBER rangeOfInteger x-dimension 8900-32900 MEMBER rangeOfInteger y-dimension 12700-1500000}\n";
 }
 
 std::string SheetPrinterAttributes() {
   return std::string(kCommonAttributes) +
          "ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in,iso_a3_297x420mm\n"
          "ATTR keyword media-source-supported auto,main,manual\n"
-         "ATTR collection media-col-database " + SheetSizes() + "\n";
+         "ATTR collection media-col-database " + SheetSizes() + "\n" +
+         "ATTR collection media-size-supported " + SheetDimensions() + "\n";
 }
 
 IppPrinter::~IppPrinter() { Stop(); }
@@ -169,7 +182,8 @@ bool IppPrinter::Start(const std::string& attributes, const std::string& name) {
   const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
   while (!std::filesystem::exists(folder_ + "/bus") && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  printer_ = Spawn({kPrinterProgram, "-a", folder_ + "/printer.conf", "-d", folder_ + "/spool", "-k", "-n",
+  // "Printing" is a program that ends at once, so the next job need not wait.
+  printer_ = Spawn({kPrinterProgram, "-a", folder_ + "/printer.conf", "-c", "/bin/true", "-d", folder_ + "/spool", "-k", "-n",
                     "localhost", "-p", std::to_string(port), "-r", "off", name},
                    {"DBUS_SYSTEM_BUS_ADDRESS=" + bus}, folder_ + "/printer.log");
   while (printer_ > 0 && std::chrono::steady_clock::now() < deadline) {
