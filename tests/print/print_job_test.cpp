@@ -91,6 +91,8 @@ class PrintJobTest : public testing::Test {
   }
 
   void SetUp() override {
+    // A cache of its own, where only this job's spool files can be.
+    setenv("XDG_CACHE_HOME", cache_.Path().c_str(), 1);
     document_ = NewDocument();
     document_->Free = 1;
     document_->View = &view_;
@@ -138,6 +140,7 @@ class PrintJobTest : public testing::Test {
   static IppPrinter* printer_;
   static int lastJob_;
   std::string skipped_;
+  TempFolder cache_;
   DocumentPtr document_;
   FakeView view_;
   RecordingSink sink_;
