@@ -101,7 +101,7 @@ void ReadPapers(CupsDestination& d, PrinterCapabilities& caps) {
   }
   for (CapabilityPaper* paper : byName)
     if (paper->Id == 0) paper->Id = int16_t(HashedId(paper->Keyword, kFirstHashedPaperId, kLastHashedPaperId, taken));
-  for (auto& [size, paper] : bySize) caps.Papers.push_back(paper);  // smallest first
+  for (auto& [size, paper] : bySize) caps.Papers.push_back(paper);  // narrowest first
 }
 
 // Choices of a keyword attribute with fixed ids where the keyword has one.
