@@ -9,15 +9,9 @@
 #include "print/pdf_destination.h"
 #include "print/setting_block.h"
 #include "resources/app_folders.h"
-#include "resources/string_table.h"
 
 namespace tl {
 namespace {
-
-constexpr int kPdfFileName = 40004;
-constexpr int32_t kQualityDraft = 3;
-constexpr int32_t kQualityNormal = 4;
-constexpr int32_t kQualityHigh = 5;
 
 bool Contains(const std::vector<int32_t>& values, int32_t value) {
   return std::find(values.begin(), values.end(), value) != values.end();
@@ -37,14 +31,10 @@ std::vector<int32_t> InkCodes(const PrinterCapabilities& caps) {
   return inks;
 }
 
-int32_t QualityOfMode(int32_t mode) {
-  return mode == kModePhoto ? kQualityHigh : mode == kModeSpeed ? kQualityDraft : kQualityNormal;
-}
-
 std::vector<int32_t> PrintModes(const PrinterCapabilities& caps) {
   std::vector<int32_t> modes;
   for (const int32_t mode : {kModePhoto, kModeQuality, kModeSpeed})
-    if (Contains(caps.Qualities, QualityOfMode(mode))) modes.push_back(mode);
+    if (Contains(caps.Qualities, QualityOfPrintMode(mode))) modes.push_back(mode);
   return modes;
 }
 
@@ -187,8 +177,6 @@ std::map<std::string, std::string> ReadPresets(const std::string& printerName) {
 
 }  // namespace
 
-std::string PdfFilePrinterName() { return StringCopy(kPdfFileName); }
-
 DriverExtensionPtr ExtensionLoad(const std::string& printerName) {
   if (printerName.empty() || printerName.size() >= kMaxPrinterName) return nullptr;
   auto x = std::make_unique<DriverExtension>();
@@ -308,6 +296,12 @@ bool ExtensionSetData(DriverExtension& x, uint16_t item, const ItemRecord& r) {
     }
     default: return false;
   }
+}
+
+bool ExtensionSetValue(DriverExtension& x, uint16_t item, int32_t value) {
+  ItemRecord record;
+  record.Fields = {value};
+  return ExtensionSetData(x, item, record);
 }
 
 bool ExtensionGetDevMode(const DriverExtension& x, std::string& block) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "print/cups_destination.h"
+#include "print/pdf_destination.h"
 #include "print/printer_capabilities.h"
 
 namespace tl {
@@ -50,9 +51,6 @@ struct DriverExtension {
 };
 using DriverExtensionPtr = std::unique_ptr<DriverExtension>;
 
-// The name of the built-in destination that writes PDF files.
-std::string PdfFilePrinterName();
-
 enum ExtensionOpenMode : int { kOpenPlain = 0, kOpenFromBlock = 2 };
 
 // Finds the printer and reads what it offers; null when the name is too
@@ -69,6 +67,9 @@ bool ExtensionGetRange(const DriverExtension& extension, uint16_t item, std::vec
 bool ExtensionGetData(const DriverExtension& extension, uint16_t item, ItemRecord& record);
 // Changes an item; false (and nothing changed) for a value not offered.
 bool ExtensionSetData(DriverExtension& extension, uint16_t item, const ItemRecord& record);
+// ExtensionSetData with a record of one field: items 20, 30 (by paper id),
+// 40, 60 and 201.
+bool ExtensionSetValue(DriverExtension& extension, uint16_t item, int32_t value);
 // The stored setting block of the current settings.
 bool ExtensionGetDevMode(const DriverExtension& extension, std::string& block);
 

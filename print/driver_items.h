@@ -49,6 +49,14 @@ constexpr int32_t kCenteredBit = 2;
 constexpr int32_t kBannerKeptFlags = 0x60;
 constexpr int32_t kBannerFlags = 5;
 
+// print-quality values, and the one each print mode asks for.
+constexpr int32_t kQualityDraft = 3;
+constexpr int32_t kQualityNormal = 4;
+constexpr int32_t kQualityHigh = 5;
+constexpr int32_t QualityOfPrintMode(int32_t mode) {
+  return mode == kModePhoto ? kQualityHigh : mode == kModeSpeed ? kQualityDraft : kQualityNormal;
+}
+
 // Paper size 256 is the driver's user-defined size, never listed.
 constexpr int16_t kCustomPaperSize = 256;
 

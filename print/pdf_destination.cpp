@@ -1,6 +1,6 @@
 #include "print/pdf_destination.h"
 
-#include <string>
+#include <algorithm>
 
 #include "layout/paper_table.h"
 #include "resources/string_table.h"
@@ -15,9 +15,11 @@ constexpr int32_t kPdfRollLength = 150000;  // 15 m in 0.1 mm
 
 }  // namespace
 
+std::string PdfFilePrinterName() { return StringCopy(kPdfFileName); }
+
 PrinterCapabilities PdfFileCapabilities() {
   PrinterCapabilities caps;
-  caps.Model = StringCopy(kPdfFileName);
+  caps.Model = PdfFilePrinterName();
   int32_t widest = 0;
   for (int row = 1; row <= kPaperRowCount; ++row) {
     if (row == kLandscapeRow) continue;

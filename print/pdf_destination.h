@@ -3,9 +3,14 @@
 // colour only.
 #pragma once
 
+#include <string>
+
 #include "print/printer_capabilities.h"
 
 namespace tl {
+
+// The destination's name in the printer lists.
+std::string PdfFilePrinterName();
 
 PrinterCapabilities PdfFileCapabilities();
 

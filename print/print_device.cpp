@@ -7,9 +7,6 @@ namespace tl {
 namespace {
 
 constexpr int kHundredthsPerTenth = 10;
-constexpr int32_t kQualityDraft = 3;
-constexpr int32_t kQualityNormal = 4;
-constexpr int32_t kQualityHigh = 5;
 
 std::string Hundredths(int32_t tenths) { return std::to_string(int64_t(tenths) * kHundredthsPerTenth); }
 
@@ -17,10 +14,6 @@ const char* ColorModeOfInk(int32_t ink) {
   if (ink == kInkBlack) return "monochrome";
   if (ink == kInkDuotint) return "process-monochrome";
   return "color";
-}
-
-int32_t QualityOfMode(int32_t mode) {
-  return mode == kModePhoto ? kQualityHigh : mode == kModeSpeed ? kQualityDraft : kQualityNormal;
 }
 
 // media-col: the size (a roll sheet as the document's paper), the margins
@@ -54,7 +47,7 @@ PrintDevicePtr ExtensionCreateDC(const DriverExtension& x, const LayoutDocument&
   options.emplace_back("orientation-requested", x.State.Orientation == 2 ? "4" : "3");
   const std::string mode = ColorModeOfInk(x.State.Ink);
   if (OffersColorMode(x.Caps, mode)) options.emplace_back("print-color-mode", mode);
-  const int32_t quality = QualityOfMode(x.State.PrintMode);
+  const int32_t quality = QualityOfPrintMode(x.State.PrintMode);
   for (const int32_t offered : x.Caps.Qualities)
     if (offered == quality) options.emplace_back("print-quality", std::to_string(quality));
   options.emplace_back("copies", "1");

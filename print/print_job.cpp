@@ -18,17 +18,10 @@ namespace tl {
 namespace {
 
 constexpr int kLayoutExceedsPrintable = 10426;
-constexpr int kNoBannerMode = 40001;
 constexpr int kSetColorManually = 40002;
 constexpr int kCaptureMatchingMayFail = 40003;
 constexpr int16_t kA4Source = 4;
 constexpr double kLongestLayout = 212598.4251968504;  // 15 m in layout units
-
-bool SetValue(DriverExtension& x, uint16_t item, int32_t value) {
-  ItemRecord record;
-  record.Fields = {value};
-  return ExtensionSetData(x, item, record);
-}
 
 void FallBackToA4(LayoutDocument& d) {
   if (d.PaperSizeID != 0) return;
@@ -82,7 +75,7 @@ bool ApplyColorHandling(const LayoutDocument& d, DriverExtension& x) {
     return ExtensionSetData(x, kItemInk, ink);
   };
   switch (d.OutputPrinterControls) {
-    case kByApplication: return setInkFlags() && SetValue(x, kItemColorAdjust, kAdjustByApplication);
+    case kByApplication: return setInkFlags() && ExtensionSetValue(x, kItemColorAdjust, kAdjustByApplication);
     case kByMonitorSimulation: {
       ItemRecord management;
       if (!ExtensionGetData(x, kItemColorManagement, management)) return false;
@@ -96,13 +89,10 @@ bool ApplyColorHandling(const LayoutDocument& d, DriverExtension& x) {
 
 bool ApplyPaperSource(const LayoutDocument& d, DriverExtension& x) {
   if (!d.Banner) {
-    SetValue(x, kItemPaperSource, d.PaperSourceID);  // a source the printer lacks leaves its own
+    ExtensionSetValue(x, kItemPaperSource, d.PaperSourceID);  // a source the printer lacks leaves its own
     return true;
   }
-  if (!SetValue(x, kItemPaperSource, kSourceRoll)) {
-    ShowMessage(kNoBannerMode, MessageIcon::Exclamation);
-    return false;
-  }
+  if (RefuseBannerMode(x) || !ExtensionSetValue(x, kItemPaperSource, kSourceRoll)) return false;
   ItemRecord flags;
   ExtensionGetData(x, kItemBannerFlags, flags);
   flags.Fields[kRecordValue] = (flags.Fields[kRecordValue] & kBannerKeptFlags) | kBannerFlags;
@@ -123,7 +113,7 @@ bool CheckCaptureMatching(const LayoutDocument& d, DriverExtension& x) {
   const bool offered = ExtensionGetRange(x, kItemColorAdjust, modes) &&
                        std::ranges::count(modes, kAdjustCaptureMatching) && ExtensionGetData(x, kItemInk, ink) &&
                        ink.Fields[kInkCode] == kInkColor;
-  if (offered && SetValue(x, kItemColorAdjust, kAdjustCaptureMatching)) return true;
+  if (offered && ExtensionSetValue(x, kItemColorAdjust, kAdjustCaptureMatching)) return true;
   return ShowMessage(kCaptureMatchingMayFail, MessageIcon::Exclamation, MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 

@@ -54,12 +54,6 @@ std::vector<std::string> ExtraPrinterUris() {
   return uris;
 }
 
-bool SetValue(DriverExtension& x, uint16_t item, int32_t value) {
-  ItemRecord record;
-  record.Fields = {value};
-  return ExtensionSetData(x, item, record);
-}
-
 }  // namespace
 
 std::vector<PrinterEntry> ListPrinters() {
@@ -104,9 +98,9 @@ size_t PrinterSettingsDevMode(const PrinterSettings& s, std::string& block) {
 }
 
 bool ApplyDocumentSettings(const LayoutDocument& d, DriverExtension& x) {
-  bool applied = SetValue(x, kItemOrientation, d.Orientation == kLandscape ? 2 : 1);
-  applied = SetValue(x, kItemPaperSize, d.PaperSizeID) && applied;
-  if (!x.Caps.MediaTypes.empty()) applied = SetValue(x, kItemMediaType, d.MediaTypeID) && applied;
+  bool applied = ExtensionSetValue(x, kItemOrientation, d.Orientation == kLandscape ? 2 : 1);
+  applied = ExtensionSetValue(x, kItemPaperSize, d.PaperSizeID) && applied;
+  if (!x.Caps.MediaTypes.empty()) applied = ExtensionSetValue(x, kItemMediaType, d.MediaTypeID) && applied;
   ItemRecord ink;
   if (ExtensionGetData(x, kItemInk, ink)) {
     ink.Fields[kInkSetFlag] = 1;

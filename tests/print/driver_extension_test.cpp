@@ -16,12 +16,6 @@
 namespace tl::test {
 namespace {
 
-bool SetValue(DriverExtension& x, uint16_t item, int32_t value) {
-  ItemRecord record;
-  record.Fields = {value};
-  return ExtensionSetData(x, item, record);
-}
-
 std::vector<int32_t> Range(const DriverExtension& x, uint16_t item) {
   std::vector<int32_t> values;
   ExtensionGetRange(x, item, values);
@@ -98,7 +92,7 @@ TEST_F(IppDriverTest, ListsWhatThePrinterOffersWithStableIds) {
 }
 
 TEST_F(IppDriverTest, MaximumAreaReadsBackTheBorderlessMargins) {
-  ASSERT_TRUE(SetValue(*x_, kItemPaperSize, 9));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemPaperSize, 9));
   const ItemRecord standard = Paper(*x_);
   EXPECT_EQ(standard.Fields, (std::vector<int32_t>{2100, 2970, 2040, 2910, 30, 30, 9}));
 
@@ -110,9 +104,9 @@ TEST_F(IppDriverTest, MaximumAreaReadsBackTheBorderlessMargins) {
 
   // Landscape turns the sheet; Letter has one set of margins only, so the
   // printable-area item is not offered for it.
-  ASSERT_TRUE(SetValue(*x_, kItemOrientation, 2));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemOrientation, 2));
   EXPECT_EQ(Paper(*x_).Fields[kPaperWidth], 2970);
-  ASSERT_TRUE(SetValue(*x_, kItemPaperSize, 1));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemPaperSize, 1));
   EXPECT_FALSE(ExtensionGetData(*x_, kItemPrintableArea, area));
   EXPECT_TRUE(Range(*x_, kItemPrintableArea).empty());
 }
@@ -127,7 +121,7 @@ TEST_F(IppDriverTest, RefusesValuesThePrinterDoesNotOffer) {
       {kItemHighSpeed, 1},
   };
   const DriverState before = x_->State;
-  for (const auto& c : refused) EXPECT_FALSE(SetValue(*x_, c.item, c.value)) << c.item << " = " << c.value;
+  for (const auto& c : refused) EXPECT_FALSE(ExtensionSetValue(*x_, c.item, c.value)) << c.item << " = " << c.value;
   EXPECT_EQ(WriteSettingBlock(x_->State), WriteSettingBlock(before));
 
   // Item 70 is written only with its first field set.
@@ -142,10 +136,10 @@ TEST_F(IppDriverTest, RefusesValuesThePrinterDoesNotOffer) {
 }
 
 TEST_F(IppDriverTest, SettingBlockRestoresTheSettings) {
-  ASSERT_TRUE(SetValue(*x_, kItemPaperSize, 8));
-  ASSERT_TRUE(SetValue(*x_, kItemOrientation, 2));
-  ASSERT_TRUE(SetValue(*x_, kItemPaperSource, 256));
-  ASSERT_TRUE(SetValue(*x_, kItemMediaType, 3));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemPaperSize, 8));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemOrientation, 2));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemPaperSource, 256));
+  ASSERT_TRUE(ExtensionSetValue(*x_, kItemMediaType, 3));
   std::string block;
   ASSERT_TRUE(ExtensionGetDevMode(*x_, block));
 
@@ -176,7 +170,7 @@ TEST(DriverExtensionTest, PdfFileDestinationListsThePaperTableAndARoll) {
   EXPECT_EQ(papers.size(), 20u);  // B1 Landscape is B1 turned
   EXPECT_EQ(x->State.PaperId, 9);
   EXPECT_EQ(Paper(*x).Fields, (std::vector<int32_t>{2100, 2970, 2100, 2970, 0, 0, 9}));
-  EXPECT_TRUE(SetValue(*x, kItemPaperSource, 256));
+  EXPECT_TRUE(ExtensionSetValue(*x, kItemPaperSource, 256));
   std::vector<int32_t> media;
   EXPECT_FALSE(ExtensionGetRange(*x, kItemMediaType, media));
 }
@@ -193,9 +187,9 @@ TEST(DriverExtensionTest, UserPresetsAreKeptPerPrinter) {
   ASSERT_NE(mkdtemp(folder), nullptr);
   setenv("XDG_CONFIG_HOME", folder, 1);
   const DriverExtensionPtr x = ExtensionLoad(PdfFilePrinterName());
-  ASSERT_TRUE(SetValue(*x, kItemPaperSize, 8));
+  ASSERT_TRUE(ExtensionSetValue(*x, kItemPaperSize, 8));
   ASSERT_TRUE(SaveUserPreset(*x, "A3 proofs"));
-  ASSERT_TRUE(SetValue(*x, kItemPaperSize, 9));
+  ASSERT_TRUE(ExtensionSetValue(*x, kItemPaperSize, 9));
   ASSERT_TRUE(SaveUserPreset(*x, "A4 cards"));
   EXPECT_FALSE(SaveUserPreset(*x, "bad]name"));
   EXPECT_EQ(UserPresetNames(PdfFilePrinterName()), (std::vector<std::string>{"A3 proofs", "A4 cards"}));

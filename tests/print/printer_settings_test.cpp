@@ -116,9 +116,7 @@ TEST_F(PrinterSettingsTest, PageSetupFindsThePrintersPapers) {
 }
 
 TEST_F(PrinterSettingsTest, RestoreReopensFromTheStoredBlock) {
-  ItemRecord record;
-  record.Fields = {8};
-  ASSERT_TRUE(ExtensionSetData(*settings_.Extension, kItemPaperSize, record));
+  ASSERT_TRUE(ExtensionSetValue(*settings_.Extension, kItemPaperSize, 8));
   std::string block;
   ASSERT_GT(PrinterSettingsDevMode(settings_, block), 0u);
 
