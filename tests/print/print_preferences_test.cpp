@@ -33,6 +33,12 @@ constexpr int32_t kLetter = 1;
 constexpr int32_t kA3 = 8;
 constexpr int32_t kStandardMargin = 42;  // 3 mm in layout units, truncated
 
+bool SetValue(DriverExtension& x, uint16_t item, int32_t value) {
+  ItemRecord record;
+  record.Fields = {value};
+  return ExtensionSetData(x, item, record);
+}
+
 // The sheet printer, offering matte paper first and no glossy paper.
 std::string MatteSheetAttributes() {
   std::string attributes = SheetPrinterAttributes();
@@ -124,15 +130,35 @@ TEST_F(PrintPreferencesTest, OpensWithWhatThePrinterOffers) {
 }
 
 TEST_F(PrintPreferencesTest, HeldValuesNotListedBecomeTheFirstEntry) {
+  // The document's driver holds other settings than the printer's defaults,
+  // so a value the driver merely refused would show those instead.
+  DriverExtension& held = *settings_.Extension;
+  ASSERT_TRUE(SetValue(held, kItemPaperSize, kA3));
+  ASSERT_TRUE(SetValue(held, kItemPaperSource, kSourceManual));
+  ItemRecord ink;
+  ASSERT_TRUE(ExtensionGetData(held, kItemInk, ink));
+  ink.Fields[kInkSetFlag] = 1;
+  ink.Fields[kInkCode] = kInkBlack;
+  ink.Fields[kInkMediaType] = kGlossy;
+  ASSERT_TRUE(ExtensionSetData(held, kItemInk, ink));
+  d_->PaperSizeID = 12;  // B4
+  d_->PaperSourceID = kSourceAlternate;
+  d_->MediaTypeID = kMediaTransparency;
+  d_->Color = 3;
+  Open();
+  const PrinterSettings& lists = prefs_.Settings;
+  EXPECT_EQ(prefs_.Fields.PaperSizeID, lists.PaperSizes.front().Id);
+  EXPECT_NE(lists.PaperSizes.front().Id, kA3);
+  EXPECT_EQ(prefs_.Fields.PaperSourceID, lists.PaperSources.front().Id);
+  EXPECT_NE(lists.PaperSources.front().Id, kSourceManual);
+  EXPECT_EQ(prefs_.Fields.MediaTypeID, lists.MediaTypes.front().Id);
+  EXPECT_NE(lists.MediaTypes.front().Id, kGlossy);
+  EXPECT_EQ(prefs_.Fields.Color, kInkColor);
+
+  // A printer that is no longer listed: the first one.
   d_->PrinterName = "Printer Gone Away";
-  d_->PaperSizeID = 12;  // B4: not on these printers
-  d_->PaperSourceID = 2;
   Open();
   EXPECT_EQ(prefs_.Fields.PrinterName, sheet_->Uri());
-  EXPECT_EQ(prefs_.Fields.PaperSizeID, prefs_.Settings.PaperSizes.front().Id);
-  EXPECT_EQ(prefs_.Fields.PaperSourceID, prefs_.Settings.PaperSources.front().Id);
-  EXPECT_EQ(prefs_.Fields.MediaTypeID, prefs_.Settings.MediaTypes.front().Id);
-  EXPECT_EQ(prefs_.Fields.Color, kInkColor);  // a document that never chose an ink
 }
 
 TEST_F(PrintPreferencesTest, MaximumAreaChangesTheMarginsAndThePrintableRect) {
