@@ -160,6 +160,8 @@ std::vector<std::string> PresetNames(const DriverExtension& x) {
 void ReadControls(PrintPreferences& p) {
   const DriverExtension& x = *p.Settings.Extension;
   PrintControls& e = p.Enabled;
+  e.PaperSize = !p.Settings.PaperSizes.empty();
+  e.PaperSource = !p.Settings.PaperSources.empty();
   e.PaperLength = OnRoll(p.Fields);
   e.MediaType = !p.Settings.MediaTypes.empty();
   const std::vector<int32_t> inks = Range(x, kItemInk);
@@ -172,8 +174,12 @@ void ReadControls(PrintPreferences& p) {
   e.Speed = Offers(modes, kModeSpeed);
   e.HighSpeed = !Range(x, kItemHighSpeed).empty();
   e.OptimizeResolution = false;
-  p.UserPresets = PresetNames(x);
-  e.UserPresets = !p.UserPresets.empty();
+}
+
+// The preset list changes only with the printer and when one is saved.
+void ReadPresets(PrintPreferences& p) {
+  p.UserPresets = PresetNames(*p.Settings.Extension);
+  p.Enabled.UserPresets = !p.UserPresets.empty();
 }
 
 // The dialog shows what its driver holds, never what it asked for.
@@ -211,6 +217,7 @@ void GiveValues(PrintPreferences& p) {
   WriteArea(x, f.PrintableArea, f.Centerd);
   SetValue(x, kItemHighSpeed, f.HighSpeed);
   ReadBack(p);
+  ReadPresets(p);
 }
 
 // One control's change: a value the driver refuses leaves every setting
@@ -362,7 +369,7 @@ bool OpenPrintPreferences(const LayoutDocument& d, const PrinterSettings& settin
   return true;
 }
 
-bool ChoosePrintPreferencesPrinter(PrintPreferences& p, const std::string& name) {
+bool ChoosePrinter(PrintPreferences& p, const std::string& name) {
   if (p.Settings.Extension && p.Settings.Extension->PrinterName == name) return true;
   PrinterSettings next;
   if (!PrinterSettingsOpen(next, name)) {
@@ -460,7 +467,7 @@ bool ChooseUserPreset(PrintPreferences& p, const std::string& name) {
 bool SaveUserPresetAs(PrintPreferences& p, const std::string& name) {
   if (!p.Settings.Extension || !SaveUserPreset(*p.Settings.Extension, name)) return false;
   p.Fields.UserPreset = name;
-  ReadBack(p);
+  ReadPresets(p);
   return true;
 }
 

@@ -43,6 +43,8 @@ void StorePrintFields(const PrintFields& fields, LayoutDocument& document);
 // without it both are disabled and cleared, with it "Standard"/"Maximum"
 // and "Centerd" follow its two bits.
 struct PrintControls {
+  bool PaperSize = false;
+  bool PaperSource = false;
   bool PaperLength = false;  // shown for roll paper only
   bool AreaChoice = false;   // "Standard" and "Maximum"
   bool Centerd = false;
@@ -89,7 +91,7 @@ bool OpenPrintPreferences(const LayoutDocument& document, const PrinterSettings&
 // to it (the first entry where it lacks one). Refused, with the message,
 // for a printer that cannot be opened, and for a banner on a printer
 // without roll paper.
-bool ChoosePrintPreferencesPrinter(PrintPreferences& prefs, const std::string& printerName);
+bool ChoosePrinter(PrintPreferences& prefs, const std::string& printerName);
 
 // Each control writes its item and reads the settings back; false (and
 // nothing changed) when the driver refuses the value.

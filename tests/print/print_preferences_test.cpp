@@ -108,6 +108,7 @@ TEST_F(PrintPreferencesTest, OpensWithWhatThePrinterOffers) {
 
   const PrintControls& e = prefs_.Enabled;
   EXPECT_TRUE(e.AreaChoice && e.Centerd && !e.AreaCleared);  // A4 has a borderless form
+  EXPECT_TRUE(e.PaperSize && e.PaperSource);
   EXPECT_TRUE(e.MediaType && e.Color && e.Black && e.Duotint);
   EXPECT_TRUE(e.Photo && e.Quality && e.Speed);
   EXPECT_FALSE(e.PaperLength);
@@ -199,7 +200,7 @@ TEST_F(PrintPreferencesTest, ANewPrinterKeepsWhatItOffersAndGivesFirstEntriesFor
   ASSERT_TRUE(ChooseInk(prefs_, kInkBlack));
   ASSERT_TRUE(SaveUserPresetAs(prefs_, "Glossy A3"));
 
-  ASSERT_TRUE(ChoosePrintPreferencesPrinter(prefs_, sheet_->Uri()));
+  ASSERT_TRUE(ChoosePrinter(prefs_, sheet_->Uri()));
   const PrintFields& f = prefs_.Fields;
   EXPECT_EQ(f.PrinterName, sheet_->Uri());
   EXPECT_EQ(f.PaperSizeID, kA3);
@@ -216,7 +217,7 @@ TEST_F(PrintPreferencesTest, ANewPrinterKeepsWhatItOffersAndGivesFirstEntriesFor
   EXPECT_EQ(d_->MediaTypeID, kGlossy);
   EXPECT_EQ(settings_.Extension->PrinterName, photo_->Uri());
 
-  EXPECT_FALSE(ChoosePrintPreferencesPrinter(prefs_, "ipp://localhost:1/ipp/print"));
+  EXPECT_FALSE(ChoosePrinter(prefs_, "ipp://localhost:1/ipp/print"));
   EXPECT_EQ(prefs_.Fields.PrinterName, sheet_->Uri());
   ASSERT_EQ(sink_.shown.size(), 1u);
   EXPECT_NE(sink_.shown[0].text.find("ipp://localhost:1/ipp/print"), std::string::npos);
@@ -232,12 +233,20 @@ TEST_F(PrintPreferencesTest, BannerModeNeedsRollPaper) {
   EXPECT_EQ(sink_.shown[0].icon, MessageIcon::Exclamation);
 
   // A banner cannot move to a printer without a roll either.
-  ASSERT_TRUE(ChoosePrintPreferencesPrinter(prefs_, photo_->Uri()));
+  ASSERT_TRUE(ChoosePrinter(prefs_, photo_->Uri()));
   ASSERT_TRUE(ChooseBannerMode(prefs_, true));
   EXPECT_EQ(prefs_.Fields.Banner, 1);
-  EXPECT_FALSE(ChoosePrintPreferencesPrinter(prefs_, sheet_->Uri()));
+  EXPECT_FALSE(ChoosePrinter(prefs_, sheet_->Uri()));
   EXPECT_EQ(prefs_.Fields.PrinterName, photo_->Uri());
   EXPECT_EQ(sink_.shown.size(), 2u);
+
+  // A banner layout that meets the sheet printer is not given to it.
+  d_->Banner = 1;
+  d_->PrinterName = sheet_->Uri();
+  Open();
+  EXPECT_FALSE(ApplyPrintPreferences(prefs_, *d_, settings_));
+  EXPECT_EQ(sink_.shown.size(), 3u);
+  EXPECT_EQ(settings_.Extension->PrinterName, photo_->Uri());
 }
 
 TEST_F(PrintPreferencesTest, OkCopiesTheValuesAndReopensFromTheBlock) {
