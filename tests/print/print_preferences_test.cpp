@@ -368,6 +368,10 @@ TEST_F(PrintPreferencesTest, RollPaperTakesALengthWithinTheRoll) {
   ASSERT_TRUE(SetRollPaperLength(prefs_, "20"));
   EXPECT_EQ(prefs_.Fields.PaperLength, 5080);
   EXPECT_EQ(prefs_.PageSize.cy, TenthMillimetresToLayout(5080));
+  const std::string summary = PrintPreferencesSummary(prefs_);
+  for (const char* line : {"Paper Source: Roll\n", "Paper Length : 20 inch\n", "Printable Area : Standard\n",
+                           "Ink : Color\n", "Mode : Quality\n"})
+    EXPECT_NE(summary.find(line), std::string::npos) << line << " in\n" << summary;
 
   // Longer than the 15 m roll, or nothing left between the margins.
   ChoosePaperLengthUnit(prefs_, kUnitMillimetre);
