@@ -163,6 +163,7 @@ TEST_F(PrintPreferencesTest, HeldValuesNotListedBecomeTheFirstEntry) {
 }
 
 TEST_F(PrintPreferencesTest, MaximumAreaChangesTheMarginsAndThePrintableRect) {
+  d_->LayoutMargin = d_->PrinterMargins;
   Open();
   EXPECT_EQ(prefs_.PrinterMargins, (LRect{kStandardMargin, kStandardMargin, kStandardMargin, kStandardMargin}));
   ASSERT_TRUE(ChoosePrintableArea(prefs_, 1));
@@ -176,10 +177,15 @@ TEST_F(PrintPreferencesTest, MaximumAreaChangesTheMarginsAndThePrintableRect) {
   EXPECT_EQ(d_->Centerd, 1);
   EXPECT_EQ(d_->PrinterMargins, (LRect{0, 0, 0, 0}));
   EXPECT_EQ(d_->PrintableRect, (LRect{0, 0, d_->PageWidth, d_->PageHeight}));
+  EXPECT_EQ(d_->LayoutMargin, d_->PrinterMargins);  // "Use current printer margin settings"
 
-  // Back to standard: the rectangle shrinks by the printer's margins.
+  // Back to standard: the rectangle shrinks by the printer's margins;
+  // margins the user set keep their values.
+  d_->LayoutMarginMode = 1;
+  d_->LayoutMargin = {100, 100, 100, 100};
   ASSERT_TRUE(ChoosePrintableArea(prefs_, 0));
   ASSERT_TRUE(ApplyPrintPreferences(prefs_, *d_, settings_));
+  EXPECT_EQ(d_->LayoutMargin, (LRect{100, 100, 100, 100}));
   EXPECT_EQ(d_->PrintableRect, (LRect{kStandardMargin, kStandardMargin, d_->PageWidth - kStandardMargin,
                                       d_->PageHeight - kStandardMargin}));
 
