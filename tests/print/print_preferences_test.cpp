@@ -43,7 +43,8 @@ bool SetValue(DriverExtension& x, uint16_t item, int32_t value) {
 std::string MatteSheetAttributes() {
   std::string attributes = SheetPrinterAttributes();
   const std::string types = "media-type-supported stationery,photographic-glossy,photographic-matte";
-  attributes.replace(attributes.find(types), types.size(), "media-type-supported photographic-matte,stationery");
+  if (const size_t at = attributes.find(types); at != std::string::npos)
+    attributes.replace(at, types.size(), "media-type-supported photographic-matte,stationery");
   return attributes;
 }
 
