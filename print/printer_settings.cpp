@@ -54,6 +54,16 @@ std::vector<std::string> ExtraPrinterUris() {
   return uris;
 }
 
+// Settings stay as they were unless the printer opens.
+bool OpenWithLists(PrinterSettings& s, const std::string& printerName, int mode, const std::string& block) {
+  DriverExtensionPtr x = ExtensionLoad(printerName);
+  if (!x || !ExtensionOpen(*x, mode, block)) return false;
+  s.Extension = std::move(x);
+  s.SettingBlock = block;
+  FillLists(s);
+  return true;
+}
+
 }  // namespace
 
 std::vector<PrinterEntry> ListPrinters() {
@@ -69,26 +79,20 @@ std::vector<PrinterEntry> ListPrinters() {
   return printers;
 }
 
+bool PrinterSettingsOpen(PrinterSettings& s, const std::string& printerName) {
+  return OpenWithLists(s, printerName, kOpenPlain, {});
+}
+
 bool PrinterSettingsLoad(LayoutDocument& d, PrinterSettings& s, const std::string& printerName) {
   s = {};
-  s.Extension = ExtensionLoad(printerName);
-  if (!s.Extension || !ExtensionOpen(*s.Extension, kOpenPlain)) {
-    s.Extension.reset();
-    return false;
-  }
+  if (!PrinterSettingsOpen(s, printerName)) return false;
   s.Printers = ListPrinters();
-  FillLists(s);
   ApplyPaperFields(d);
   return true;
 }
 
 bool PrinterSettingsRestore(PrinterSettings& s, const std::string& printerName, const std::string& block) {
-  DriverExtensionPtr x = ExtensionLoad(printerName);
-  if (!x || !ExtensionOpen(*x, kOpenFromBlock, block)) return false;
-  s.Extension = std::move(x);
-  s.SettingBlock = block;
-  FillLists(s);
-  return true;
+  return OpenWithLists(s, printerName, kOpenFromBlock, block);
 }
 
 size_t PrinterSettingsDevMode(const PrinterSettings& s, std::string& block) {
@@ -127,7 +131,7 @@ bool ReadPrintableMargins(const DriverExtension& x, LRect& margins) {
   return true;
 }
 
-void ApplyPaperFields(LayoutDocument& d) {
+LSize PaperFieldsPageSize(const LayoutDocument& d) {
   const bool landscape = d.Orientation == kLandscape;
   LSize page = PageSizeFromPaper(d.Orientation, d.PaperLength, d.PaperWidth);
   if (d.Banner) {
@@ -136,6 +140,11 @@ void ApplyPaperFields(LayoutDocument& d) {
     const int32_t current = landscape ? d.PageWidth : d.PageHeight;
     along = std::max(along * std::max<int32_t>(1, d.PageNumber), current);
   }
+  return page;
+}
+
+void ApplyPaperFields(LayoutDocument& d) {
+  const LSize page = PaperFieldsPageSize(d);
   d.PageWidth = page.cx;
   d.PageHeight = page.cy;
   UpdatePageGeometry(d);

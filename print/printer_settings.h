@@ -49,6 +49,11 @@ std::vector<PrinterEntry> ListPrinters();
 // size from the document's paper fields. False (settings emptied) when the
 // printer cannot be opened.
 bool PrinterSettingsLoad(LayoutDocument& document, PrinterSettings& settings, const std::string& printerName);
+// Opens `printerName` plainly and fills its lists, touching neither a
+// document nor the printer list (the print preferences work on a printer
+// of their own until OK). False (settings unchanged) when it cannot be
+// opened.
+bool PrinterSettingsOpen(PrinterSettings& settings, const std::string& printerName);
 // Opens the printer again from a stored setting block.
 bool PrinterSettingsRestore(PrinterSettings& settings, const std::string& printerName, const std::string& block);
 // The extension's current setting block; its size (0 without a printer).
@@ -62,6 +67,9 @@ bool ApplyDocumentSettings(const LayoutDocument& document, DriverExtension& exte
 // right, bottom), truncated; false without a paper.
 bool ReadPrintableMargins(const DriverExtension& extension, LRect& margins);
 
+// The page the paper fields give, in layout units: the paper turned for
+// landscape; a banner keeps the length it was given.
+LSize PaperFieldsPageSize(const LayoutDocument& document);
 // Page width and height, page limit and PrintableRect from the paper
 // fields and PrinterMargins; the document is arranged again.
 void ApplyPaperFields(LayoutDocument& document);
