@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "color/match_bitmap.h"
 #include "document/message_box.h"
 #include "document/undo_store.h"
 #include "document/view_link.h"
@@ -73,6 +74,8 @@ PrintResult PrintDocument(LayoutDocument& d, PrinterSettings& settings, const Pr
   pdf.Resolution = options.Resolution;
   pdf.Services = options.Services;
   if (!pdf.Services.PrintInfo) pdf.Services.PrintInfo = &info;
+  ColorPixelMatcher matcher;  // the document's output colour handling, unless the caller has its own
+  if (!pdf.Services.Matcher) pdf.Services.Matcher = &matcher;
   pdf.PageCount = job.LastPage - job.FirstPage + 1;
   pdf.PageStarting = [&](int32_t index) {
     const int32_t number = job.FirstPage + index;

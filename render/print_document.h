@@ -23,7 +23,7 @@ struct PrintOptions {
   // Asked before each page (numbered from 1); false cancels the job there.
   std::function<bool(int32_t pageNumber)> Continue;
   double Resolution = 300;
-  DrawServices Services;
+  DrawServices Services;  // without a matcher, the document's own output colour handling
 };
 
 enum class PrintResult { Printed, NotStarted, Cancelled, Failed };

@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 
 #include <QGuiApplication>
+#include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -178,6 +180,7 @@ TEST_F(PrintJobTest, PrintsWithTheDocumentsSettings) {
   EXPECT_NE(a.at("media-col").find("media-type=photographic-glossy"), std::string::npos);
   EXPECT_EQ(a.at("print-color-mode"), "monochrome");
   EXPECT_EQ(a.at("orientation-requested"), "landscape");
+  EXPECT_EQ(a.at("print-quality"), "normal");
   EXPECT_EQ(a.at("copies"), "1");
 
   const PdfFacts pdf = ReadPdf(jobs[0].Document);
@@ -211,6 +214,22 @@ TEST_F(PrintJobTest, BannerPrintsItsSlicesOnTheRoll) {
   d.PaperLength = 2970;
   const int32_t sheet = TenthMillimetresToLayout(d.PaperLength);
   d.PageHeight = int32_t(std::lround(sheet * 3.1));  // 3.1 sheets long
+  // One colour in the middle of each sheet's part of the banner.
+  TempFolder pictures;
+  const QRgb colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
+  // On its sheet, clear of the other pictures; the last sheet holds only
+  // the banner's last tenth.
+  const LRect boxes[] = {{1000, 2000, 3000, 3500}, {1000, 2000, 3000, 3500}, {1000, 2000, 3000, 3500},
+                         {1000, 50, 3000, 380}};
+  for (int k = 0; k < 4; ++k) {
+    const LRect& box = boxes[k];
+    const std::string path = pictures.File("colour" + std::to_string(k) + ".jpg");
+    QImage image(200, 150, QImage::Format_RGB32);
+    image.fill(colours[k]);
+    ASSERT_TRUE(image.save(QString::fromStdString(path), "JPEG", 95));
+    const int32_t top = k * sheet;
+    ASSERT_NE(PlacePicture(d, path, {box.left, top + box.top, box.right, top + box.bottom}), nullptr);
+  }
   PrinterSettings settings;
   ASSERT_TRUE(PrinterSettingsLoad(d, settings, printer_->Uri()));
   EXPECT_EQ(d.PageHeight, int32_t(std::lround(sheet * 3.1)));
@@ -227,6 +246,20 @@ TEST_F(PrintJobTest, BannerPrintsItsSlicesOnTheRoll) {
   EXPECT_EQ(pdf.Pages, 4);
   EXPECT_NEAR(pdf.Width, MillimetresToPoints(329), 1);
   EXPECT_NEAR(pdf.Height, MillimetresToPoints(297), 1);
+
+  // Each sheet shows its own slice: the colour placed on it.
+  constexpr int kDpi = 20;
+  const std::string prefix = pictures.File("sheet");
+  ASSERT_EQ(std::system(("pdftoppm -r " + std::to_string(kDpi) + " -png '" + jobs[0].Document + "' '" + prefix + "'").c_str()), 0);
+  for (int k = 0; k < 4; ++k) {
+    const int x = (boxes[k].left + boxes[k].right) / 2 * kDpi / kLayoutUnitsPerInch;
+    const int y = (boxes[k].top + boxes[k].bottom) / 2 * kDpi / kLayoutUnitsPerInch;
+    const QImage page(QString::fromStdString(prefix + "-" + std::to_string(k + 1) + ".png"));
+    ASSERT_FALSE(page.isNull()) << "sheet " << k + 1;
+    const QRgb seen = page.pixel(x, y);
+    for (const int shift : {16, 8, 0})
+      EXPECT_NEAR(int((seen >> shift) & 0xFF), int((colours[k] >> shift) & 0xFF), 60) << "sheet " << k + 1;
+  }
 }
 
 TEST_F(PrintJobTest, BannerIsRefusedWithoutRollPaper) {
@@ -294,11 +327,15 @@ TEST_F(PrintJobTest, VanishedPrinterLeavesTheDocumentAsItWas) {
   ASSERT_TRUE(gone.Start(PhotoPrinterAttributes(), "Vanishing Printer"));
   PrinterSettings settings;
   ASSERT_TRUE(PrinterSettingsLoad(*document_, settings, gone.Uri()));
-  gone.Stop();
 
   const int16_t pages = document_->PageNumber;
   const LRect printable = document_->PrintableRect;
-  EXPECT_EQ(PrintDocument(*document_, settings), PrintResult::Failed);
+  PrintOptions options;
+  options.Continue = [&](int32_t page) {  // prepared; gone before the job is sent
+    if (page == 1) gone.Stop();
+    return true;
+  };
+  EXPECT_EQ(PrintDocument(*document_, settings, options), PrintResult::Failed);
   EXPECT_EQ(sink_.shown.size(), 1u);
   EXPECT_TRUE(ShowedFor(kPrinterUnreachable, gone.Uri())) << Messages();
   EXPECT_EQ(document_->PageNumber, pages);
