@@ -1,25 +1,20 @@
 // tessaline-cli print: prints a layout file with the print settings it
 // holds, on its own printer, another one, or into a PDF file.
-#include <QGuiApplication>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "cli/cli_command.h"
-#include "color/match_bitmap.h"
+#include "cli/layout_argument.h"
 #include "print/cups_destination.h"
 #include "print/driver_extension.h"
 #include "print/printer_settings.h"
-#include "render/gui_application.h"
-#include "render/layout_io.h"
 #include "render/print_document.h"
 #include "resources/string_table.h"
 
 namespace tl::cli {
 namespace {
 
-constexpr int kFailedToOpenFile = 10417;
 constexpr int kPrinterNotAvailable = 40014;
 
 // The printer asked for, else the layout's own, else the CUPS default.
@@ -41,15 +36,9 @@ int RunPrint(std::vector<std::string> arguments) {
   if (operands.size() != 1) return UsageError(self, "give one layout file");
   if (named && toPdf && printer != PdfFilePrinterName()) return UsageError(self, "--pdf prints to the PDF file destination");
 
-  const std::string& layout = operands[0];
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(layout, error)) {
-    std::fprintf(stderr, "%s: %s\n", layout.c_str(), StringCopy(kFailedToOpenFile).c_str());
-    return kExitFailed;
-  }
-  const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();
-  DocumentPtr document = LoadRenderedLayoutFile(layout);
-  if (!document) return kExitFailed;
+  OpenedLayout opened;
+  if (!OpenLayoutArgument(operands[0], opened)) return kExitFailed;
+  LayoutDocument* document = opened.Document.get();
 
   const std::string name = ChoosePrinter(printer, toPdf || printer == PdfFilePrinterName(), *document);
   if (name.empty()) {
@@ -63,10 +52,8 @@ int RunPrint(std::vector<std::string> arguments) {
   }
   document->PrinterName = name;
 
-  ColorPixelMatcher matcher;
   PrintOptions options;
   options.PdfPath = pdf;
-  options.Services.Matcher = &matcher;
   int32_t pages = 0;
   options.Continue = [&](int32_t) { return ++pages, true; };
   if (PrintDocument(*document, settings, options) != PrintResult::Printed) return kExitFailed;

@@ -1,26 +1,21 @@
 // tessaline-cli render: draws a layout file's pages as the program prints
 // them (one PDF page per printer page, at a printer resolution) or as the
 // layout view shows them (one PNG per page, at a zoom).
-#include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "cli/cli_command.h"
+#include "cli/layout_argument.h"
 #include "color/match_bitmap.h"
 #include "document/layout_document.h"
 #include "render/document_output.h"
-#include "render/gui_application.h"
-#include "render/layout_io.h"
-#include "resources/string_table.h"
 
 namespace tl::cli {
 namespace {
 
-constexpr int kFailedToOpenFile = 10417;
 constexpr double kMaxDpi = 2400;
 constexpr double kMaxZoomPercent = 1600;
 
@@ -65,15 +60,9 @@ int RunRender(std::vector<std::string> arguments) {
     print.Resolution = double(dpi);
   }
 
-  const std::string& layout = operands[0];
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(layout, error)) {
-    std::fprintf(stderr, "%s: %s\n", layout.c_str(), StringCopy(kFailedToOpenFile).c_str());
-    return kExitFailed;
-  }
-  const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();
-  DocumentPtr document = LoadRenderedLayoutFile(layout);
-  if (!document) return kExitFailed;
+  OpenedLayout opened;
+  if (!OpenLayoutArgument(operands[0], opened)) return kExitFailed;
+  LayoutDocument* document = opened.Document.get();
 
   if (toPdf) {
     ColorPixelMatcher matcher;

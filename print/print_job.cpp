@@ -11,6 +11,7 @@
 #include "document/layout_document.h"
 #include "document/message_box.h"
 #include "document/view_link.h"
+#include "layout/page_geometry.h"
 #include "document/object_geometry.h"
 #include "print/driver_items.h"
 
@@ -23,12 +24,10 @@ constexpr int kCaptureMatchingMayFail = 40003;
 constexpr int16_t kA4Source = 4;
 constexpr double kLongestLayout = 212598.4251968504;  // 15 m in layout units
 
+// A paper never chosen is A4 portrait, fed by hand.
 void FallBackToA4(LayoutDocument& d) {
   if (d.PaperSizeID != 0) return;
-  d.PaperSizeID = kA4PaperId;
-  d.Orientation = kPortrait;
-  d.PaperLength = kA4PaperLength;
-  d.PaperWidth = kA4PaperWidth;
+  ApplyPaperIdFallback(d);
   d.PaperSourceID = kA4Source;
 }
 

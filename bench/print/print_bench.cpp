@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "color/match_bitmap.h"
 #include "layout/add_image.h"
 #include "render/gui_application.h"
 #include "render/print_document.h"
@@ -37,10 +36,8 @@ void PrintJobs(benchmark::State& state, const std::string& printer) {
     state.SkipWithError("the printer did not load");
     return;
   }
-  tl::ColorPixelMatcher matcher;
   tl::PrintOptions options;
   options.PdfPath = (fs::temp_directory_path() / "print-bench.pdf").string();
-  options.Services.Matcher = &matcher;
   for (auto _ : state)
     if (tl::PrintDocument(*d, settings, options) != tl::PrintResult::Printed) state.SkipWithError("the job failed");
   state.counters["pages"] = d->PageNumber;

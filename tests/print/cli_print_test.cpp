@@ -53,7 +53,7 @@ class CliPrintTest : public testing::Test {
 };
 
 TEST_F(CliPrintTest, ContactSheetPrintsOnTheIppPrinter) {
-  if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+  if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
   IppPrinter printer;
   ASSERT_TRUE(printer.Start(PhotoPrinterAttributes()));
 

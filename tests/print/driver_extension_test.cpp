@@ -37,19 +37,14 @@ ItemRecord Paper(const DriverExtension& x) {
 class IppDriverTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!IppPrinter::Available()) return;
-    printer_ = new IppPrinter;
-    if (!printer_->Start(PhotoPrinterAttributes())) {
-      delete printer_;
-      printer_ = nullptr;
-    }
+    printer_ = StartSuitePrinter(PhotoPrinterAttributes());
   }
   static void TearDownTestSuite() {
     delete printer_;
     printer_ = nullptr;
   }
   void SetUp() override {
-    if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+    if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
     ASSERT_NE(printer_, nullptr) << "the IPP printer did not start";
     x_ = ExtensionLoad(printer_->Uri());
     ASSERT_NE(x_, nullptr);

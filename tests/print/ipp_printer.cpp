@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <thread>
 
 extern char** environ;
@@ -162,6 +163,12 @@ std::string SheetPrinterAttributes() {
          "ATTR keyword media-source-supported auto,main,manual\n"
          "ATTR collection media-col-database " + SheetSizes() + "\n" +
          "ATTR collection media-size-supported " + SheetDimensions() + "\n";
+}
+
+IppPrinter* StartSuitePrinter(const std::string& attributes, const std::string& name) {
+  if (!IppPrinter::Available()) return nullptr;
+  auto printer = std::make_unique<IppPrinter>();
+  return printer->Start(attributes, name) ? printer.release() : nullptr;
 }
 
 IppPrinter::~IppPrinter() { Stop(); }

@@ -19,6 +19,9 @@ std::string PhotoPrinterAttributes();
 // The same printer without a roll.
 std::string SheetPrinterAttributes();
 
+// Why a printing test is skipped on a machine without the IPP printer.
+constexpr const char* kNoIppPrinter = "ippeveprinter (cups-ipp-utils) is not installed";
+
 struct ReceivedJob {
   int Id = 0;
   std::map<std::string, std::string> Attributes;  // job attributes as ipptool shows them
@@ -50,5 +53,9 @@ class IppPrinter {
   pid_t bus_ = -1;
   pid_t printer_ = -1;
 };
+
+// A started printer for a test suite to keep; null when this machine has
+// none or it did not answer.
+IppPrinter* StartSuitePrinter(const std::string& attributes, const std::string& name = "Tessaline Test Printer");
 
 }  // namespace tl::test

@@ -80,12 +80,7 @@ class PrintJobTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     application_ = EnsureGuiApplication().release();
-    if (!IppPrinter::Available()) return;
-    printer_ = new IppPrinter;
-    if (!printer_->Start(PhotoPrinterAttributes())) {
-      delete printer_;
-      printer_ = nullptr;
-    }
+    printer_ = StartSuitePrinter(PhotoPrinterAttributes());
   }
   static void TearDownTestSuite() {
     delete printer_;
@@ -107,7 +102,7 @@ class PrintJobTest : public testing::Test {
   // The IPP printer, or a skip when this machine cannot run one.
   bool NeedPrinter() {
     if (!IppPrinter::Available()) {
-      skipped_ = "ippeveprinter (cups-ipp-utils) is not installed";
+      skipped_ = kNoIppPrinter;
       return false;
     }
     return printer_ != nullptr;
@@ -263,7 +258,7 @@ TEST_F(PrintJobTest, BannerPrintsItsSlicesOnTheRoll) {
 }
 
 TEST_F(PrintJobTest, BannerIsRefusedWithoutRollPaper) {
-  if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+  if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
   IppPrinter sheets;
   ASSERT_TRUE(sheets.Start(SheetPrinterAttributes(), "Sheet Printer"));
   PrinterSettings settings;
@@ -322,7 +317,7 @@ TEST_F(PrintJobTest, CancelBetweenPagesSendsNothing) {
 }
 
 TEST_F(PrintJobTest, VanishedPrinterLeavesTheDocumentAsItWas) {
-  if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+  if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
   IppPrinter gone;
   ASSERT_TRUE(gone.Start(PhotoPrinterAttributes(), "Vanishing Printer"));
   PrinterSettings settings;
@@ -345,7 +340,7 @@ TEST_F(PrintJobTest, VanishedPrinterLeavesTheDocumentAsItWas) {
 }
 
 TEST_F(PrintJobTest, RefusedDocumentIsCancelledOnThePrinter) {
-  if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+  if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
   // A printer that takes raster only: the PDF is refused after the job was made.
   std::string attributes = PhotoPrinterAttributes();
   for (const char* line : {"ATTR mimeMediaType document-format-supported application/pdf,application/octet-stream\n",

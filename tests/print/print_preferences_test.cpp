@@ -45,13 +45,9 @@ std::string MatteSheetAttributes() {
 class PrintPreferencesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!IppPrinter::Available()) return;
-    photo_ = new IppPrinter;
-    sheet_ = new IppPrinter;
-    if (!photo_->Start(PhotoPrinterAttributes(), "Tessaline Photo") ||
-        !sheet_->Start(MatteSheetAttributes(), "Tessaline Sheet")) {
-      TearDownTestSuite();
-    }
+    photo_ = StartSuitePrinter(PhotoPrinterAttributes(), "Tessaline Photo");
+    sheet_ = StartSuitePrinter(MatteSheetAttributes(), "Tessaline Sheet");
+    if (!photo_ || !sheet_) TearDownTestSuite();
   }
   static void TearDownTestSuite() {
     delete photo_;
@@ -60,7 +56,7 @@ class PrintPreferencesTest : public testing::Test {
   }
 
   void SetUp() override {
-    if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+    if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
     ASSERT_NE(photo_, nullptr) << "the IPP printers did not start";
     ASSERT_NE(mkdtemp(config_), nullptr);
     setenv("XDG_CONFIG_HOME", config_, 1);

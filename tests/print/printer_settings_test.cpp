@@ -19,19 +19,14 @@ namespace {
 class PrinterSettingsTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!IppPrinter::Available()) return;
-    printer_ = new IppPrinter;
-    if (!printer_->Start(PhotoPrinterAttributes())) {
-      delete printer_;
-      printer_ = nullptr;
-    }
+    printer_ = StartSuitePrinter(PhotoPrinterAttributes());
   }
   static void TearDownTestSuite() {
     delete printer_;
     printer_ = nullptr;
   }
   void SetUp() override {
-    if (!IppPrinter::Available()) GTEST_SKIP() << "ippeveprinter (cups-ipp-utils) is not installed";
+    if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
     ASSERT_NE(printer_, nullptr) << "the IPP printer did not start";
     document_.reset(DocumentNew(nullptr, nullptr));
     ASSERT_TRUE(PrinterSettingsLoad(*document_, settings_, printer_->Uri()));
