@@ -34,7 +34,8 @@ int RunPrint(std::vector<std::string> arguments) {
   const std::vector<std::string> operands = args.Operands();
   if (args.HasProblem()) return UsageError(self, args.Problem());
   if (operands.size() != 1) return UsageError(self, "give one layout file");
-  if (named && toPdf && printer != PdfFilePrinterName()) return UsageError(self, "--pdf prints to the PDF file destination");
+  if (named && toPdf && printer != PdfFilePrinterName())
+    return UsageError(self, "--pdf prints to the PDF file destination");
 
   OpenedLayout opened;
   if (!OpenLayoutArgument(operands[0], opened)) return kExitFailed;

@@ -45,7 +45,8 @@ void PrintText(const std::vector<ListedPrinter>& printers) {
     std::printf("  Media types:\n");
     for (const CapabilityChoice& type : p.Caps.MediaTypes) {
       const std::string profile = ProfileOf(p.Caps, type.Id);
-      std::printf("    %5d  %s%s%s\n", type.Id, type.Name.c_str(), profile.empty() ? "" : "  profile ", profile.c_str());
+      std::printf("    %5d  %s%s%s\n", type.Id, type.Name.c_str(), profile.empty() ? "" : "  profile ",
+                  profile.c_str());
     }
     std::printf("  Colour modes:");
     for (const std::string& mode : p.Caps.ColorModes) std::printf(" %s", mode.c_str());

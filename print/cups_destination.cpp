@@ -78,7 +78,8 @@ void ReadPapers(CupsDestination& d, PrinterCapabilities& caps) {
     if (added || (!borderless && MarginSum(paper.Standard) == 0)) {
       // The size's own name is the one without "_borderless".
       paper.Keyword = size.media;
-      const char* name = cupsLocalizeDestMedia(d.Http.get(), d.Dest.get(), d.Info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
+      const char* name =
+          cupsLocalizeDestMedia(d.Http.get(), d.Dest.get(), d.Info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
       paper.Name = name ? name : size.media;
     }
     if (added) {
@@ -140,7 +141,8 @@ std::string BaseName(const std::string& path) {
 // Model, document formats and per-media profiles, which the capability
 // information does not hand out.
 void ReadDescription(CupsDestination& d, PrinterCapabilities& caps) {
-  static const char* const kRequested[] = {"printer-make-and-model", "document-format-supported", "printer-icc-profiles"};
+  static const char* const kRequested[] = {"printer-make-and-model", "document-format-supported",
+                                           "printer-icc-profiles"};
   ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
   const char* uri = cupsGetOption("printer-uri-supported", d.Dest->num_options, d.Dest->options);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri ? uri : "");
@@ -152,7 +154,8 @@ void ReadDescription(CupsDestination& d, PrinterCapabilities& caps) {
     std::strcpy(resource, "/");
   const IppPtr response(cupsDoRequest(d.Http.get(), request, resource));
   if (!response) return;
-  if (const char* model = ippGetString(ippFindAttribute(response.get(), "printer-make-and-model", IPP_TAG_TEXT), 0, nullptr))
+  if (const char* model =
+          ippGetString(ippFindAttribute(response.get(), "printer-make-and-model", IPP_TAG_TEXT), 0, nullptr))
     caps.Model = model;
   if (ipp_attribute_t* formats = ippFindAttribute(response.get(), "document-format-supported", IPP_TAG_MIMETYPE))
     caps.AcceptsPdf = ippContainsString(formats, "application/pdf") != 0;

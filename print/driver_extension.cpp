@@ -238,7 +238,9 @@ bool ExtensionGetData(const DriverExtension& x, uint16_t item, ItemRecord& recor
       return false;
     case kItemPaperSource: record.Fields = {s.SourceId}; return true;
     case kItemMediaType: record.Fields = {s.MediaTypeId}; return true;
-    case kItemInk: record.Fields = {s.InkFlags & 1, (s.InkFlags >> 1) & 1, s.Ink, s.MediaTypeId, s.PrintMode}; return true;
+    case kItemInk:
+      record.Fields = {s.InkFlags & 1, (s.InkFlags >> 1) & 1, s.Ink, s.MediaTypeId, s.PrintMode};
+      return true;
     case kItemColorAdjust: record.Fields = {s.ColorAdjust}; return true;
     case kItemPrintableArea:
       if (const CapabilityPaper* paper = CurrentPaper(x); !paper || !AreaChoiceOffered(*paper)) return false;

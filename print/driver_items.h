@@ -22,7 +22,16 @@ enum DriverItem : uint16_t {
 };
 
 // Item 30: sizes and margins in 0.1 mm for the current orientation.
-enum PaperSizeField { kPaperWidth, kPaperHeight, kPrintableWidth, kPrintableHeight, kLeftMargin, kTopMargin, kPaperId, kPaperSizeFields };
+enum PaperSizeField {
+  kPaperWidth,
+  kPaperHeight,
+  kPrintableWidth,
+  kPrintableHeight,
+  kLeftMargin,
+  kTopMargin,
+  kPaperId,
+  kPaperSizeFields
+};
 // Item 70: two flags the colour handling sets to 1, the ink, the media type, the print mode.
 enum InkField { kInkSetFlag, kInkColorFlag, kInkCode, kInkMediaType, kInkPrintMode, kInkFields };
 // Items 204 and 205 start with the two fixed fields 1 and 12.

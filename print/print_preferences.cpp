@@ -96,7 +96,8 @@ bool WriteField(DriverExtension& x, uint16_t item, size_t field, int32_t value) 
 }
 
 bool WritePrintMode(DriverExtension& x, int32_t mode) {
-  return WriteField(x, kItemColorManagement, kManagementPrintMode, mode) && WriteField(x, kItemInk, kInkPrintMode, mode);
+  return WriteField(x, kItemColorManagement, kManagementPrintMode, mode) &&
+         WriteField(x, kItemInk, kInkPrintMode, mode);
 }
 
 bool WriteArea(DriverExtension& x, int32_t area, int32_t centered) {
@@ -481,7 +482,8 @@ std::string PrintPreferencesSummary(const PrintPreferences& p) {
   AddLine(summary, t.PaperSize, ListedName(s.PaperSizes, f.PaperSizeID));
   AddLine(summary, t.PaperSource, ListedName(s.PaperSources, f.PaperSourceID));
   if (p.Enabled.PaperLength)
-    AddLine(summary, t.PaperLength, RollPaperLengthText(p) + ' ' + (p.PaperLengthUnit == kUnitInch ? t.Inch : t.Millimetre));
+    AddLine(summary, t.PaperLength,
+            RollPaperLengthText(p) + ' ' + (p.PaperLengthUnit == kUnitInch ? t.Inch : t.Millimetre));
   if (!p.Enabled.AreaCleared)
     AddLine(summary, t.PrintableArea, (f.PrintableArea ? t.Maximum : t.Standard) + (f.Centerd ? ", " + t.Centerd : ""));
   if (p.Enabled.MediaType) AddLine(summary, t.MediaType, ListedName(s.MediaTypes, f.MediaTypeID));

@@ -11,7 +11,7 @@
 #include "print/driver_extension.h"
 #include "print/driver_items.h"
 #include "print/setting_block.h"
-#include "tests/print/ipp_printer.h"
+#include "tests/print/photo_printer_suite.h"
 
 namespace tl::test {
 namespace {
@@ -34,27 +34,17 @@ ItemRecord Paper(const DriverExtension& x) {
   return record;
 }
 
-class IppDriverTest : public testing::Test {
+class IppDriverTest : public PhotoPrinterSuite {
  protected:
-  static void SetUpTestSuite() {
-    printer_ = StartSuitePrinter(PhotoPrinterAttributes());
-  }
-  static void TearDownTestSuite() {
-    delete printer_;
-    printer_ = nullptr;
-  }
   void SetUp() override {
-    if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
-    ASSERT_NE(printer_, nullptr) << "the IPP printer did not start";
+    TL_REQUIRE_SUITE_PRINTER();
     x_ = ExtensionLoad(printer_->Uri());
     ASSERT_NE(x_, nullptr);
     ASSERT_TRUE(ExtensionOpen(*x_, kOpenPlain));
   }
 
-  static IppPrinter* printer_;
   DriverExtensionPtr x_;
 };
-IppPrinter* IppDriverTest::printer_ = nullptr;
 
 TEST_F(IppDriverTest, ListsWhatThePrinterOffersWithStableIds) {
   std::string model;

@@ -190,8 +190,8 @@ bool IppPrinter::Start(const std::string& attributes, const std::string& name) {
   while (!std::filesystem::exists(folder_ + "/bus") && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   // "Printing" is a program that ends at once, so the next job need not wait.
-  printer_ = Spawn({kPrinterProgram, "-a", folder_ + "/printer.conf", "-c", "/bin/true", "-d", folder_ + "/spool", "-k", "-n",
-                    "localhost", "-p", std::to_string(port), "-r", "off", name},
+  printer_ = Spawn({kPrinterProgram, "-a", folder_ + "/printer.conf", "-c", "/bin/true", "-d", folder_ + "/spool",
+                    "-k", "-n", "localhost", "-p", std::to_string(port), "-r", "off", name},
                    {"DBUS_SYSTEM_BUS_ADDRESS=" + bus}, folder_ + "/printer.log");
   while (printer_ > 0 && std::chrono::steady_clock::now() < deadline) {
     if (Answers(uri_)) return true;
@@ -205,6 +205,7 @@ void IppPrinter::Stop() {
   Kill(bus_);
   if (!folder_.empty()) {
     std::error_code error;
+    // TL_KEEP_IPP=1 keeps the folder, with the printer's log, for a look after a failure.
     if (!std::getenv("TL_KEEP_IPP")) std::filesystem::remove_all(folder_, error);
     folder_.clear();
   }

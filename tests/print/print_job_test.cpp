@@ -24,7 +24,7 @@
 #include "resources/string_table.h"
 #include "tests/document/document_fixtures.h"
 #include "tests/imaging/fixtures.h"
-#include "tests/print/ipp_printer.h"
+#include "tests/print/photo_printer_suite.h"
 #include "tests/render/render_fixtures.h"
 
 namespace tl::test {
@@ -76,15 +76,11 @@ int SpoolFilesLeft() {
   return count;
 }
 
-class PrintJobTest : public testing::Test {
+class PrintJobTest : public PhotoPrinterSuite {
  protected:
   static void SetUpTestSuite() {
     application_ = EnsureGuiApplication().release();
-    printer_ = StartSuitePrinter(PhotoPrinterAttributes());
-  }
-  static void TearDownTestSuite() {
-    delete printer_;
-    printer_ = nullptr;
+    PhotoPrinterSuite::SetUpTestSuite();
   }
 
   void SetUp() override {
@@ -97,15 +93,6 @@ class PrintJobTest : public testing::Test {
     ASSERT_NE(PlacePicture(*document_, Sample("harbour_landscape.jpg"), {200, 200, 2000, 1500}), nullptr);
     ASSERT_NE(PlacePicture(*document_, Sample("flower_square.jpg"), {200, 4400, 1400, 5600}), nullptr);
     document_->PageNumber = 2;
-  }
-
-  // The IPP printer, or a skip when this machine cannot run one.
-  bool NeedPrinter() {
-    if (!IppPrinter::Available()) {
-      skipped_ = kNoIppPrinter;
-      return false;
-    }
-    return printer_ != nullptr;
   }
 
   // Whether message `id` was shown about `subject` (its first "%s"),
@@ -134,9 +121,7 @@ class PrintJobTest : public testing::Test {
   }
 
   static QGuiApplication* application_;
-  static IppPrinter* printer_;
   static int lastJob_;
-  std::string skipped_;
   TempFolder cache_;
   DocumentPtr document_;
   FakeView view_;
@@ -144,19 +129,10 @@ class PrintJobTest : public testing::Test {
   ScopedMessageSink scoped_{&sink_};
 };
 QGuiApplication* PrintJobTest::application_ = nullptr;
-IppPrinter* PrintJobTest::printer_ = nullptr;
 int PrintJobTest::lastJob_ = 0;
 
-#define REQUIRE_PRINTER()                                          \
-  do {                                                             \
-    if (!NeedPrinter()) {                                          \
-      if (!skipped_.empty()) GTEST_SKIP() << skipped_;             \
-      FAIL() << "the IPP printer did not start";                   \
-    }                                                              \
-  } while (0)
-
 TEST_F(PrintJobTest, PrintsWithTheDocumentsSettings) {
-  REQUIRE_PRINTER();
+  TL_REQUIRE_SUITE_PRINTER();
   LayoutDocument& d = *document_;
   d.Orientation = kLandscape;
   d.MediaTypeID = 3;  // glossy
@@ -187,7 +163,7 @@ TEST_F(PrintJobTest, PrintsWithTheDocumentsSettings) {
 }
 
 TEST_F(PrintJobTest, PaperNeverChosenPrintsOnA4Portrait) {
-  REQUIRE_PRINTER();
+  TL_REQUIRE_SUITE_PRINTER();
   PrinterSettings settings;
   ASSERT_TRUE(PrinterSettingsLoad(*document_, settings, printer_->Uri()));
   document_->PaperSizeID = 0;
@@ -202,7 +178,7 @@ TEST_F(PrintJobTest, PaperNeverChosenPrintsOnA4Portrait) {
 }
 
 TEST_F(PrintJobTest, BannerPrintsItsSlicesOnTheRoll) {
-  REQUIRE_PRINTER();
+  TL_REQUIRE_SUITE_PRINTER();
   LayoutDocument& d = *document_;
   d.Banner = 1;
   d.PaperWidth = 3290;
@@ -245,7 +221,9 @@ TEST_F(PrintJobTest, BannerPrintsItsSlicesOnTheRoll) {
   // Each sheet shows its own slice: the colour placed on it.
   constexpr int kDpi = 20;
   const std::string prefix = pictures.File("sheet");
-  ASSERT_EQ(std::system(("pdftoppm -r " + std::to_string(kDpi) + " -png '" + jobs[0].Document + "' '" + prefix + "'").c_str()), 0);
+  ASSERT_EQ(std::system(
+                ("pdftoppm -r " + std::to_string(kDpi) + " -png '" + jobs[0].Document + "' '" + prefix + "'").c_str()),
+            0);
   for (int k = 0; k < 4; ++k) {
     const int x = (boxes[k].left + boxes[k].right) / 2 * kDpi / kLayoutUnitsPerInch;
     const int y = (boxes[k].top + boxes[k].bottom) / 2 * kDpi / kLayoutUnitsPerInch;
@@ -274,7 +252,7 @@ TEST_F(PrintJobTest, BannerIsRefusedWithoutRollPaper) {
 }
 
 TEST_F(PrintJobTest, LayoutBeyondThePrintersAreaWarnsAndPrints) {
-  REQUIRE_PRINTER();
+  TL_REQUIRE_SUITE_PRINTER();
   document_->PrinterMargins = {0, 0, 0, 0};  // the printer keeps 3 mm
   PrinterSettings settings;
   ASSERT_TRUE(PrinterSettingsLoad(*document_, settings, printer_->Uri()));
@@ -284,7 +262,7 @@ TEST_F(PrintJobTest, LayoutBeyondThePrintersAreaWarnsAndPrints) {
 }
 
 TEST_F(PrintJobTest, CaptureMatchingNeedsAColourPrinterOrTheUsersYes) {
-  REQUIRE_PRINTER();
+  TL_REQUIRE_SUITE_PRINTER();
   AsImage(document_->Objects.Head)->CaptureMatchingLevel = 1;
   document_->InputSrcUseVdx = 1;
   PrinterSettings settings;
@@ -304,7 +282,7 @@ TEST_F(PrintJobTest, CaptureMatchingNeedsAColourPrinterOrTheUsersYes) {
 }
 
 TEST_F(PrintJobTest, CancelBetweenPagesSendsNothing) {
-  REQUIRE_PRINTER();
+  TL_REQUIRE_SUITE_PRINTER();
   PrinterSettings settings;
   ASSERT_TRUE(PrinterSettingsLoad(*document_, settings, printer_->Uri()));
   ASSERT_EQ(document_->PageNumber, 2);

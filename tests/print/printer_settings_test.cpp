@@ -11,32 +11,22 @@
 #include "layout/page_geometry.h"
 #include "print/driver_items.h"
 #include "print/printer_settings.h"
-#include "tests/print/ipp_printer.h"
+#include "tests/print/photo_printer_suite.h"
 
 namespace tl::test {
 namespace {
 
-class PrinterSettingsTest : public testing::Test {
+class PrinterSettingsTest : public PhotoPrinterSuite {
  protected:
-  static void SetUpTestSuite() {
-    printer_ = StartSuitePrinter(PhotoPrinterAttributes());
-  }
-  static void TearDownTestSuite() {
-    delete printer_;
-    printer_ = nullptr;
-  }
   void SetUp() override {
-    if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
-    ASSERT_NE(printer_, nullptr) << "the IPP printer did not start";
+    TL_REQUIRE_SUITE_PRINTER();
     document_.reset(DocumentNew(nullptr, nullptr));
     ASSERT_TRUE(PrinterSettingsLoad(*document_, settings_, printer_->Uri()));
   }
 
-  static IppPrinter* printer_;
   DocumentPtr document_;
   PrinterSettings settings_;
 };
-IppPrinter* PrinterSettingsTest::printer_ = nullptr;
 
 std::vector<int32_t> Ids(const std::vector<IdName>& list) {
   std::vector<int32_t> ids;
