@@ -1,6 +1,8 @@
 #include "print/driver_extension.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -325,13 +327,16 @@ bool SaveUserPreset(const DriverExtension& x, const std::string& name) {
   presets[name] = WriteSettingBlock(state);
   const std::string path = PresetFile(x.PrinterName);
   if (!EnsureFolder(ConfigFolder() + "/printer-presets")) return false;
+  // Written beside and moved into place, so a failed write keeps the presets there were.
   const std::string working = path + ".part";
-  {
-    std::ofstream out(working, std::ios::trunc);
-    for (const auto& [presetName, block] : presets) out << '[' << presetName << "]\n" << block;
-    if (!out.flush()) return false;
+  std::ofstream out(working, std::ios::trunc);
+  for (const auto& [presetName, block] : presets) out << '[' << presetName << "]\n" << block;
+  out.close();
+  if (!out || std::rename(working.c_str(), path.c_str()) != 0) {
+    std::remove(working.c_str());
+    return false;
   }
-  return std::rename(working.c_str(), path.c_str()) == 0;
+  return true;
 }
 
 bool ApplyUserPreset(DriverExtension& x, const std::string& name) {

@@ -29,13 +29,15 @@ std::string LastError() {
   return text ? text : "";
 }
 
-// Streams the file into the open document; false on a read or send error.
-bool StreamFile(http_t* http, std::FILE* file) {
+enum class StreamResult { Sent, ReadFailed, SendFailed };
+
+// Streams the file into the open document.
+StreamResult StreamFile(http_t* http, std::FILE* file) {
   char buffer[kChunkBytes];
   size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-    if (cupsWriteRequestData(http, buffer, got) != HTTP_STATUS_CONTINUE) return false;
-  return !std::ferror(file);
+    if (cupsWriteRequestData(http, buffer, got) != HTTP_STATUS_CONTINUE) return StreamResult::SendFailed;
+  return std::ferror(file) ? StreamResult::ReadFailed : StreamResult::Sent;
 }
 
 // A printer busy with another job takes the next one when it is done.
@@ -65,14 +67,17 @@ SubmitResult SubmitPrintJob(const PrintDevice& device, const std::string& pdfPat
 
   // A printer that cannot take PDF by name may still recognise it.
   const char* format = device.AcceptsPdf ? CUPS_FORMAT_PDF : CUPS_FORMAT_AUTO;
-  bool sent = cupsStartDestDocument(d.Http.get(), d.Dest.get(), d.Info.get(), jobId, title.c_str(), format, 0,
-                                    nullptr, 1) == HTTP_STATUS_CONTINUE;
-  const bool streamed = sent && StreamFile(d.Http.get(), file.get());
-  if (sent) sent = cupsFinishDestDocument(d.Http.get(), d.Dest.get(), d.Info.get()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
-  if (sent && streamed) return SubmitResult::Sent;
-  detail = streamed ? LastError() : pdfPath;
+  const bool started = cupsStartDestDocument(d.Http.get(), d.Dest.get(), d.Info.get(), jobId, title.c_str(), format,
+                                             0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+  const StreamResult streamed = started ? StreamFile(d.Http.get(), file.get()) : StreamResult::SendFailed;
+  // Finishing also reads the printer's answer to a document it did not take.
+  const bool finished =
+      started && cupsFinishDestDocument(d.Http.get(), d.Dest.get(), d.Info.get()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+  if (finished && streamed == StreamResult::Sent) return SubmitResult::Sent;
+  const bool unread = streamed == StreamResult::ReadFailed;
+  detail = unread ? pdfPath : LastError();
   cupsCancelDestJob(d.Http.get(), d.Dest.get(), jobId);
-  return streamed ? SubmitResult::Refused : SubmitResult::ReadFailed;
+  return unread ? SubmitResult::ReadFailed : SubmitResult::Refused;
 }
 
 void ReportSubmitFailure(const PrintDevice& device, SubmitResult result, const std::string& detail) {

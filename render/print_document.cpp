@@ -23,6 +23,7 @@ constexpr int kQuickPrintEnabled = 10147;
 constexpr int kQuickPrintAsk = 10148;
 constexpr int kQuickPrintExecuting = 10149;
 constexpr int kPdfNotWritten = 40013;
+constexpr int kJobNotWritten = 40015;
 
 std::string JobTitle(const LayoutDocument& d) {
   if (d.DocumentPath.empty()) return "Untitled";
@@ -40,8 +41,8 @@ std::string MakeSpoolFile() {
   return path;
 }
 
-void ReportPdfNotWritten(const std::string& path) {
-  ShowMessageText(StringWith(kPdfNotWritten, {path}), MessageIcon::Stop);
+void ReportNotWritten(bool toFile, const std::string& path) {
+  ShowMessageText(StringWith(toFile ? kPdfNotWritten : kJobNotWritten, {path}), MessageIcon::Stop);
 }
 
 }  // namespace
@@ -89,7 +90,7 @@ PrintResult PrintDocument(LayoutDocument& d, PrinterSettings& settings, const Pr
   if (!drawn) {
     if (!toFile) std::remove(path.c_str());
     if (cancelled) return PrintResult::Cancelled;
-    ReportPdfNotWritten(path);
+    ReportNotWritten(toFile, path);
     return PrintResult::Failed;
   }
   if (toFile) return PrintResult::Printed;

@@ -39,6 +39,7 @@ constexpr int kCaptureMatchingMayFail = 40003;
 constexpr int kPrinterUnreachable = 40010;
 constexpr int kJobRefused = 40011;
 constexpr int kPdfNotWritten = 40013;
+constexpr int kJobNotWritten = 40015;
 constexpr int kQuickPrintAsk = 10148;
 
 std::string Sample(const std::string& name) {
@@ -348,6 +349,20 @@ TEST_F(PrintJobTest, PdfFileDestinationWritesTheFile) {
   EXPECT_EQ(view_.page, 1);
 }
 
+// Prints with files not allowed to grow beyond 2 KiB, as on a full disk.
+PrintResult PrintOnFullDisk(LayoutDocument& document, PrinterSettings& settings, const PrintOptions& options) {
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const sighandler_t previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 2 << 10;
+  EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const PrintResult result = PrintDocument(document, settings, options);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  return result;
+}
+
 TEST_F(PrintJobTest, FullDiskKeepsTheEarlierPdf) {
   TempFolder folder;
   const std::string path = folder.File("sheet.pdf");
@@ -357,24 +372,26 @@ TEST_F(PrintJobTest, FullDiskKeepsTheEarlierPdf) {
   PrintOptions options;
   options.PdfPath = path;
 
-  // Files may not grow beyond 2 KiB while the job is written.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const sighandler_t previous = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 2 << 10;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const PrintResult result = PrintDocument(*document_, settings, options);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
-
-  EXPECT_EQ(result, PrintResult::Failed);
+  EXPECT_EQ(PrintOnFullDisk(*document_, settings, options), PrintResult::Failed);
   EXPECT_TRUE(ShowedFor(kPdfNotWritten, path)) << Messages();
   std::ifstream in(path);
   std::string text;
   std::getline(in, text);
   EXPECT_EQ(text, "the earlier file");
   EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+  EXPECT_EQ(view_.page, 1);
+}
+
+TEST_F(PrintJobTest, FullDiskSendsNoJob) {
+  TL_REQUIRE_SUITE_PRINTER();
+  PrinterSettings settings;
+  ASSERT_TRUE(PrinterSettingsLoad(*document_, settings, printer_->Uri()));
+  EXPECT_EQ(PrintOnFullDisk(*document_, settings, {}), PrintResult::Failed);
+  ASSERT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.shown[0].text.rfind(StringWith(kJobNotWritten, {CacheFolder()}).substr(0, 30), 0), 0u)
+      << Messages();
+  EXPECT_TRUE(NewJobs().empty());
+  EXPECT_EQ(SpoolFilesLeft(), 0);
   EXPECT_EQ(view_.page, 1);
 }
 
