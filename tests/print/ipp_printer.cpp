@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -26,6 +27,7 @@ namespace {
 constexpr const char* kPrinterProgram = "/usr/sbin/ippeveprinter";
 constexpr const char* kBusProgram = "/usr/bin/dbus-daemon";
 constexpr auto kStartTimeout = std::chrono::seconds(15);
+constexpr int kStartAttempts = 3;
 
 const char* const kCommonAttributes = R"(ATTR text printer-make-and-model "Tessaline Test Photo 1"
 ATTR mimeMediaType document-format-supported application/pdf,application/octet-stream
@@ -99,6 +101,14 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
   posix_spawn_file_actions_destroy(&actions);
   return pid;
+}
+
+// Whether the process has ended (and is reaped).
+bool Exited(pid_t& pid) {
+  int status = 0;
+  if (waitpid(pid, &status, WNOHANG) != pid) return false;
+  pid = -1;
+  return true;
 }
 
 void Kill(pid_t& pid) {
@@ -176,6 +186,14 @@ IppPrinter::~IppPrinter() { Stop(); }
 bool IppPrinter::Available() { return access(kPrinterProgram, X_OK) == 0 && access(kBusProgram, X_OK) == 0; }
 
 bool IppPrinter::Start(const std::string& attributes, const std::string& name) {
+  // A port found free may be taken again before the printer binds it.
+  for (int attempt = 0; attempt < kStartAttempts; ++attempt)
+    if (StartOnce(attributes, name)) return true;
+  std::fprintf(stderr, "ippeveprinter did not start:\n%s\n", failure_.c_str());
+  return false;
+}
+
+bool IppPrinter::StartOnce(const std::string& attributes, const std::string& name) {
   Stop();
   char pattern[] = "/tmp/tl-ipp-XXXXXX";
   if (!mkdtemp(pattern)) return false;
@@ -193,10 +211,13 @@ bool IppPrinter::Start(const std::string& attributes, const std::string& name) {
   printer_ = Spawn({kPrinterProgram, "-a", folder_ + "/printer.conf", "-c", "/bin/true", "-d", folder_ + "/spool",
                     "-k", "-n", "localhost", "-p", std::to_string(port), "-r", "off", name},
                    {"DBUS_SYSTEM_BUS_ADDRESS=" + bus}, folder_ + "/printer.log");
-  while (printer_ > 0 && std::chrono::steady_clock::now() < deadline) {
+  while (printer_ > 0 && !Exited(printer_) && std::chrono::steady_clock::now() < deadline) {
     if (Answers(uri_)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
+  std::ifstream log(folder_ + "/printer.log");
+  failure_.assign(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>());
+  Stop();
   return false;
 }
 

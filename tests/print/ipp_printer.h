@@ -48,8 +48,11 @@ class IppPrinter {
   std::vector<ReceivedJob> Jobs() const;
 
  private:
+  bool StartOnce(const std::string& attributes, const std::string& name);
+
   std::string folder_;
   std::string uri_;
+  std::string failure_;  // the printer's log of the last start that failed
   pid_t bus_ = -1;
   pid_t printer_ = -1;
 };
