@@ -1,0 +1,7 @@
+// tessaline: the layout program.
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  return 0;
+}
