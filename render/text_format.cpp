@@ -12,7 +12,11 @@ std::string FillPlaceholders(std::string_view pattern, std::initializer_list<std
       continue;
     }
     const char kind = pattern[i + 1];
-    if (kind == 's' || kind == 'd') {
+    // "%ld" is "%d" with the long modifier the table's status texts carry.
+    if (kind == 'l' && i + 2 < pattern.size() && pattern[i + 2] == 'd') {
+      if (next != values.end()) text += *next++;
+      i += 2;
+    } else if (kind == 's' || kind == 'd') {
       if (next != values.end()) text += *next++;
       ++i;
     } else if (kind == '%') {

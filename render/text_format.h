@@ -11,7 +11,7 @@
 
 namespace tl {
 
-// Each "%s" or "%d" in `pattern` takes the next value, in order; places
+// Each "%s", "%d" or "%ld" in `pattern` takes the next value, in order; places
 // beyond the values stay empty, "%%" gives "%".
 std::string FillPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> values);
 

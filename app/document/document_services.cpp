@@ -1,0 +1,13 @@
+#include "app/document/document_services.h"
+
+#include "app/document/gp_doc.h"
+#include "app/view/gp_view.h"
+#include "document/layout_document.h"
+
+namespace tl {
+
+void DocumentServices::ScrollTo(LayoutDocument& document, const LayoutObject& object) {
+  if (CGPView* view = document_.View()) view->SetCurrentPage(PageOfY(document, object.Origin.y));
+}
+
+}  // namespace tl

@@ -1,0 +1,153 @@
+#include "app/shell/application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <cassert>
+
+#include "app/document/doc_manager.h"
+#include "app/document/gp_doc.h"
+#include "app/shell/app_prompts.h"
+#include "app/shell/command_actions.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/recent_files.h"
+#include "color/application_profiles.h"
+#include "document/message_box.h"
+#include "imaging/import_extensions.h"
+#include "imaging/temporary_files.h"
+#include "persistence/template_library.h"
+#include "persistence/template_summary.h"
+#include "resources/app_folders.h"
+#include "resources/command_ids.h"
+#include "resources/string_table.h"
+
+namespace tl {
+namespace {
+
+constexpr int kTitleString = 128;
+constexpr const char* kSettingsFile = "/Tessaline.conf";
+constexpr int32_t kFallbackScreenWidth = 1920;
+
+CTessalineApp* g_application = nullptr;
+
+int32_t ScreenWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : kFallbackScreenWidth;
+}
+
+}  // namespace
+
+CTessalineApp::CTessalineApp() {
+  assert(!g_application);
+  g_application = this;
+  EnsureFolder(ConfigFolder());
+  settings_ = std::make_unique<QSettings>(QString::fromStdString(ConfigFolder() + kSettingsFile), QSettings::IniFormat);
+  recent_ = std::make_unique<RecentFileList>(*settings_);
+  prompts_ = std::make_unique<AppPrompts>();
+  documents_ = std::make_unique<CGPDocManager>(*this);
+  SetPreferenceDefaults(preferences_, ScreenWidth());
+  RegisterCommands();
+}
+
+CTessalineApp::~CTessalineApp() {
+  // Documents before the frame: their windows live in it.
+  documents_.reset();
+  frame_.reset();
+  g_application = nullptr;
+}
+
+CTessalineApp& CTessalineApp::Instance() {
+  assert(g_application);
+  return *g_application;
+}
+
+bool CTessalineApp::Exists() { return g_application != nullptr; }
+
+void CTessalineApp::SetPrompts(std::unique_ptr<AppPrompts> prompts) {
+  if (prompts) prompts_ = std::move(prompts);
+}
+
+bool CTessalineApp::LoadPreferences() {
+  if (!preferences_.ApplicationDefaultDocument && !SetPreferenceDefaults(preferences_, ScreenWidth())) return false;
+  return tl::LoadPreferences(preferences_);
+}
+
+bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
+  ApplicationTemplateArray() = ScanTemplateFolders();
+  frame_ = std::make_unique<CMainFrame>(*this);
+  if (!frame_->Create()) return false;
+  if (!CheckApplicationProfiles()) return false;
+  if (!LoadPreferences()) return false;
+  frame_->SetQuickPrintPane(preferences_.quickPrint ? 10 : 9);
+  CleanTemporaryFiles();
+  frame_->ShowStored();
+  connect(documents_.get(), &CGPDocManager::DocumentsChanged, frame_.get(), [this] { frame_->Actions().Update(); });
+  ProcessArguments(arguments);
+  return true;
+}
+
+void CTessalineApp::ExitInstance() {
+  if (!SavePreferences(preferences_)) ErrorBeep();
+}
+
+bool CTessalineApp::ApplyStartupChoice(bool startup) {
+  switch (preferences_.appStarts) {
+    case kStartRecentDocument:
+      if (!recent_->Paths().empty()) documents_->OpenFile(recent_->Paths().front());
+      else documents_->NewDocument();
+      break;
+    case kStartNoDocument:
+      if (!startup) documents_->NewDocument();
+      break;
+    default: documents_->NewDocument(); break;
+  }
+  return documents_->Active() != nullptr;
+}
+
+void CTessalineApp::ProcessArguments(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments)
+    if (!argument.empty() && argument[0] != '-' && argument[0] != '/') documents_->OpenFile(argument);
+  // A layout the command line asked for stays; otherwise the first layout
+  // is what the preferences say.
+  if (!documents_->Active()) ApplyStartupChoice(true);
+}
+
+void CTessalineApp::ProcessHandOver(const std::string&) {}
+
+void CTessalineApp::RegisterCommands() {
+  CommandHandlerMap& commands = router_.ApplicationHandlers();
+  const auto notBusy = [this] { return !DocumentBusy(); };
+  commands.Add(kCmdFileNew, [this] { documents_->NewDocument(); }, notBusy);
+  commands.Add(kCmdFileOpen, [this] { OpenCommand(); }, notBusy);
+  for (int i = 0; i < kRecentFileCount; ++i)
+    commands.Add(kCmdRecentFirst + i, [this, i] { OpenRecent(i); },
+                 [this, i] { return !DocumentBusy() && size_t(i) < recent_->Paths().size(); });
+  commands.Add(kCmdAppAbout, [this] { About(); });
+  commands.Add(kCmdAppExit, [this] { if (frame_) frame_->close(); }, notBusy);
+}
+
+void CTessalineApp::OpenCommand() {
+  if (DocumentBusy()) {
+    ErrorBeep();
+    return;
+  }
+  const std::string path = prompts_->OpenLayout(frame_.get());
+  if (!path.empty()) documents_->OpenFile(path);
+}
+
+void CTessalineApp::OpenRecent(int index) {
+  if (size_t(index) >= recent_->Paths().size()) return;
+  const std::string path = recent_->Paths()[size_t(index)];
+  if (!documents_->OpenFile(path) && !documents_->FindByPath(path)) recent_->Remove(path);
+  if (frame_) frame_->Actions().SetRecentFiles(recent_->Paths());
+}
+
+void CTessalineApp::About() {
+  QMessageBox::about(frame_.get(), QString::fromUtf8(StringText(kTitleString).data()),
+                     QStringLiteral("<b>Tessaline %1</b><p>Photographs laid out on printed pages: proofs, contact "
+                                    "sheets, cards and banners.</p><p>Qt %2</p>")
+                         .arg(QStringLiteral(TL_VERSION), QString::fromLatin1(qVersion())));
+}
+
+}  // namespace tl
