@@ -107,7 +107,7 @@ bool CTessalineApp::ApplyStartupChoice(bool startup) {
 
 void CTessalineApp::ProcessArguments(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments)
-    if (!argument.empty() && argument[0] != '-' && argument[0] != '/') documents_->OpenFile(argument);
+    if (!argument.empty() && argument[0] != '-') documents_->OpenFile(argument);
   // A layout the command line asked for stays; otherwise the first layout
   // is what the preferences say.
   if (!documents_->Active()) ApplyStartupChoice(true);

@@ -3,15 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <set>
 #include <span>
 
+#include "app/shell/tool_bar_icons.h"
 #include "resources/command_table.h"
 #include "resources/string_table.h"
 
@@ -24,24 +23,6 @@ QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(),
 constexpr const char* kOwnTextProperty = "tlOwnText";
 
 bool IsRecentFile(int id) { return id >= kCmdRecentFirst && id <= kCmdRecentLast; }
-
-// The tool bar's pictures: the desktop theme's where it has one, else the
-// style's own.
-QIcon ToolBarIcon(int id) {
-  QStyle* style = QApplication::style();
-  switch (id) {
-    case kCmdFileNew: return QIcon::fromTheme("document-new", style->standardIcon(QStyle::SP_FileIcon));
-    case kCmdFileOpen: return QIcon::fromTheme("document-open", style->standardIcon(QStyle::SP_DialogOpenButton));
-    case kCmdRecentFirst:
-      return QIcon::fromTheme("document-open-recent", style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    case kCmdFileSave: return QIcon::fromTheme("document-save", style->standardIcon(QStyle::SP_DialogSaveButton));
-    case kCmdGetImage: return QIcon::fromTheme("insert-image", style->standardIcon(QStyle::SP_DirIcon));
-    case kCmdAppPreferences:
-      return QIcon::fromTheme("preferences-system", style->standardIcon(QStyle::SP_FileDialogInfoView));
-    case kCmdFilePrint: return QIcon::fromTheme("document-print", style->standardIcon(QStyle::SP_DialogApplyButton));
-    default: return {};
-  }
-}
 
 }  // namespace
 

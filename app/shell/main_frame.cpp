@@ -50,6 +50,7 @@ constexpr int kQuickPrintExecutingString = 10149;
 enum QuickPrintPaneKind : int { kPaneClear = 9, kPaneEnabled = 10, kPaneExecuting = 11, kPaneEnabledAgain = 12 };
 
 constexpr int kQuickPrintPaneWidth = 100;
+constexpr int kFirstRunShare = 85;  // percent of the screen
 const QColor kAlertColor(224, 128, 128);
 
 // Window settings.
@@ -171,7 +172,17 @@ void CMainFrame::CreateStatusBar() {
   numPane_->setEnabled(keys.Num);
 }
 
+// A first run without a stored placement: most of the screen, centred.
+void CMainFrame::DefaultPlacement() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QSize size(room.width() * kFirstRunShare / 100, room.height() * kFirstRunShare / 100);
+  setGeometry(QRect(room.center() - QPoint(size.width() / 2, size.height() / 2), size));
+}
+
 void CMainFrame::ApplyPlacement() {
+  DefaultPlacement();
   QSettings& s = app_.Settings();
   WindowPlacement placement;
   if (ParseWindowPos(s.value(kWindowPosKey).toString().toStdString(), placement)) {
@@ -214,6 +225,10 @@ void CMainFrame::SavePlacement() {
 }
 
 void CMainFrame::AddChild(CChildFrame* child) {
+  connect(child->View(), &CGPView::ZoomChanged, this, [this, child] {
+    if (ActiveChild() == child)
+      navigator_->SetZoom(child->View()->Status().ZoomNumerator, child->View()->Status().ZoomDenominator);
+  });
   mdi_->addSubWindow(child);
   child->showMaximized();
   mdi_->setActiveSubWindow(child);

@@ -84,6 +84,7 @@ class CMainFrame : public QMainWindow {
  private:
   void CreateBars();
   void CreateStatusBar();
+  void DefaultPlacement();
   void ApplyPlacement();
   void SavePlacement();
   void ActiveChildChanged();

@@ -2,6 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QPaintEvent>
+#include <QShowEvent>
+#include <QTimer>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -83,6 +85,7 @@ void CGPView::SetZoom(int32_t numerator, int32_t denominator) {
   status_.ZoomDenominator = denominator;
   UpdateScrollBars();
   viewport()->update();
+  emit ZoomChanged();
 }
 
 void CGPView::ZoomToFitPage() {
@@ -162,6 +165,14 @@ void CGPView::paintEvent(QPaintEvent* event) {
 void CGPView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollBars();
+}
+
+void CGPView::showEvent(QShowEvent* event) {
+  QAbstractScrollArea::showEvent(event);
+  // A layout opens showing its whole page, once the window has its size.
+  if (fitted_) return;
+  fitted_ = true;
+  QTimer::singleShot(0, this, &CGPView::ZoomToFitPage);
 }
 
 void CGPView::scrollContentsBy(int, int) { viewport()->update(); }

@@ -47,10 +47,12 @@ class CGPView : public QAbstractScrollArea, public ViewLink {
  signals:
   // The page shown or the page count changed (the navigator follows).
   void PageChanged();
+  void ZoomChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -61,6 +63,7 @@ class CGPView : public QAbstractScrollArea, public ViewLink {
 
   CGPDoc& document_;
   StatusValues status_;
+  bool fitted_ = false;  // the page was fitted to the window once
 };
 
 }  // namespace tl

@@ -227,3 +227,22 @@ TEST_F(AppTest, GetImageIsUndoneAtOnce) {
 
 }  // namespace
 }  // namespace tl::test
+
+namespace tl::test {
+namespace {
+
+TEST_F(AppTest, StartsWithTheLayoutNamedOnTheCommandLine) {
+  Start();
+  NewLayout();
+  prompts_->SaveAsPaths.push_back(Folder() + "/named.qlf");
+  ASSERT_TRUE(Active()->SaveAs());
+  Trigger(kCmdFileClose);
+  app_.reset();
+  Start({Folder() + "/named.qlf"});
+  ASSERT_NE(Active(), nullptr);
+  EXPECT_EQ(Active()->Layout()->DocumentPath, Folder() + "/named.qlf");
+  EXPECT_EQ(prompts_->TemplateDialogs, 0) << "no New after a layout was opened";
+}
+
+}  // namespace
+}  // namespace tl::test
