@@ -177,7 +177,7 @@ void CGPDoc::RegisterLayoutCommands() {
                 [this] {
                   if (!layout_) return;
                   ColorRef color = layout_->PaperColor;
-                  if (app_.Prompts().ChooseColor(frame_, color)) SetPaperColor(color);
+                  if (app_.Prompts().ChooseColor(frame_.data(), color)) SetPaperColor(color);
                 },
                 hasLayout);
 }

@@ -92,7 +92,7 @@ void CGPDoc::GetImage() {
     return;
   }
   UndoClear();
-  const std::vector<std::string> names = app_.Prompts().ImageFiles(frame_, QuickTimeAvailable());
+  const std::vector<std::string> names = app_.Prompts().ImageFiles(frame_.data(), QuickTimeAvailable());
   if (names.empty()) return;
   if (CGPView* view = View()) view->Status().A = view->Status().B = 0;
   if (!UndoRecord(*layout_, kUndoGetImages)) return;
@@ -113,7 +113,7 @@ void CGPDoc::ReplaceImage() {
     return;
   }
   UndoClear();
-  const std::string path = app_.Prompts().ReplacementImage(frame_, QuickTimeAvailable());
+  const std::string path = app_.Prompts().ReplacementImage(frame_.data(), QuickTimeAvailable());
   if (path.empty()) return;
   BusyScope busy(app_);
   ReplaceSelectedImages(*layout_, path, services_->Import());

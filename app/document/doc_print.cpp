@@ -45,7 +45,7 @@ void CGPDoc::Print() {
   PrintOptions options;
   if (printer_->Extension->PdfFile) {
     options.PdfPath = DefaultPdfPath(*layout_);
-    if (!app_.Prompts().PdfOutputFile(frame_, options.PdfPath)) return;
+    if (!app_.Prompts().PdfOutputFile(frame_.data(), options.PdfPath)) return;
   }
   BusyScope busy(app_);
   QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -65,7 +65,7 @@ CGPDoc::CGPDoc(CTessalineApp& app)
 }
 
 CGPDoc::~CGPDoc() {
-  delete frame_;  // its view refers to the layout: it goes first
+  delete frame_.data();  // its view refers to the layout: it goes first
   if (layout_) {
     UndoForgetDocument(*layout_);
     layout_->View = nullptr;
@@ -81,6 +81,8 @@ void CGPDoc::SetFrame(CChildFrame* frame) {
   frame_ = frame;
   if (layout_ && frame_) layout_->View = frame_->View();
 }
+
+CChildFrame* CGPDoc::Frame() const { return frame_.data(); }
 
 CGPView* CGPDoc::View() const { return frame_ ? frame_->View() : nullptr; }
 
@@ -207,7 +209,7 @@ bool CGPDoc::SaveAs() {
   LayoutDocument& d = *layout_;
   std::string path = untitled_ ? SuggestedFolder() + "/" + UntitledLayoutName(untitledNumber_) : FullPath(d.DocumentPath);
   bool relative = d.SaveRelativePath != 0;
-  if (!app_.Prompts().SaveLayoutAs(frame_, path, relative)) return false;
+  if (!app_.Prompts().SaveLayoutAs(frame_.data(), path, relative)) return false;
   BusyScope busy(app_);
   const bool asTemplate = IsTemplateFileName(path);
   if (!asTemplate) path = WithLayoutExtension(path);

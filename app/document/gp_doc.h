@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,7 +43,7 @@ class CGPDoc : public QObject {
 
   // The window that shows the document, set once it is made.
   void SetFrame(CChildFrame* frame);
-  CChildFrame* Frame() const { return frame_; }
+  CChildFrame* Frame() const;
   CGPView* View() const;
   // The document is closing: its window is hidden and no longer shows it.
   void Detach();
@@ -112,7 +113,8 @@ class CGPDoc : public QObject {
   std::unique_ptr<DocumentServices> services_;
   CommandHandlerMap handlers_;
   PromptedMissingImages missingImages_;
-  CChildFrame* frame_ = nullptr;
+  // The window may go first, with the main window at exit.
+  QPointer<CChildFrame> frame_;
   // New layouts are untitled until saved: Save asks for a name.
   bool untitled_ = false;
   int32_t untitledNumber_ = 0;
