@@ -5,13 +5,11 @@
 
 #include "app/shell/application.h"
 #include "app/shell/message_box_sink.h"
-#include "imaging/builtin_extensions.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaline"));
   QApplication::setApplicationVersion(QStringLiteral(TL_VERSION));
-  tl::InstallBuiltInImportExtensions();
   tl::QtMessageSink messages;
   tl::ScopedMessageSink scope(&messages);
 

@@ -1,6 +1,7 @@
 #include "app/shell/application.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -14,7 +15,9 @@
 #include "app/shell/recent_files.h"
 #include "color/application_profiles.h"
 #include "document/message_box.h"
+#include "imaging/builtin_extensions.h"
 #include "imaging/import_extensions.h"
+#include "imaging/quicktime_alert.h"
 #include "imaging/temporary_files.h"
 #include "persistence/template_library.h"
 #include "persistence/template_summary.h"
@@ -75,6 +78,7 @@ bool CTessalineApp::LoadPreferences() {
 
 bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
   ApplicationTemplateArray() = ScanTemplateFolders();
+  InstallBuiltInImportExtensions();
   frame_ = std::make_unique<CMainFrame>(*this);
   if (!frame_->Create()) return false;
   if (!CheckApplicationProfiles()) return false;
@@ -82,8 +86,24 @@ bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
   frame_->SetQuickPrintPane(preferences_.quickPrint ? 10 : 9);
   CleanTemporaryFiles();
   frame_->ShowStored();
+  if (!ExtendedFormatsAlert()) return false;
   connect(documents_.get(), &CGPDocManager::DocumentsChanged, frame_.get(), [this] { frame_->Actions().Update(); });
   ProcessArguments(arguments);
+  return true;
+}
+
+bool CTessalineApp::ExtendedFormatsAlert() {
+  const int message = QuickTimeStartupAlert(preferences_.hideQTAlert);
+  if (message == 0) return true;
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(StringText(kTitleString).data()),
+                  QString::fromUtf8(StringText(message).data()).remove(QLatin1Char('\r')).trimmed(),
+                  QMessageBox::Yes | QMessageBox::No, frame_.get());
+  box.setCheckBox(new QCheckBox(QStringLiteral("Don't display this dialog in the future.")));
+  if (box.exec() != QMessageBox::Yes) {
+    frame_->close();
+    return false;
+  }
+  preferences_.hideQTAlert = int16_t(QuickTimeAlertFlagsAfterYes(preferences_.hideQTAlert, box.checkBox()->isChecked()));
   return true;
 }
 

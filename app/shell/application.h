@@ -72,6 +72,9 @@ class CTessalineApp : public QObject {
   void OpenRecent(int index);
   void About();
   bool LoadPreferences();
+  // The start-up warning about a missing or old extended-formats importer;
+  // false when the user chose not to go on.
+  bool ExtendedFormatsAlert();
 
   PreferenceRecord preferences_;
   CommandRouter router_;

@@ -22,6 +22,7 @@
 
 #include "app/document/doc_manager.h"
 #include "app/document/gp_doc.h"
+#include "app/panels/main_form_view.h"
 #include "app/shell/application.h"
 #include "app/shell/child_frame.h"
 #include "app/shell/command_actions.h"
@@ -120,8 +121,24 @@ bool CMainFrame::Create() {
   CreateStatusBar();
   FindMonitorProfile();
   actions_->SetRecentFiles(app_.RecentFiles().Paths());
+  RegisterCommands();
   UpdateCommands();
   return true;
+}
+
+void CMainFrame::RegisterCommands() {
+  CommandHandlerMap& commands = app_.Router().FrameHandlers();
+  // F6 and Shift+F6 move the focus between the side panel and the page.
+  const auto switchPane = [this] {
+    CChildFrame* child = ActiveChild();
+    if (!child) return;
+    QWidget* panel = child->SidePanel();
+    if (panel->isAncestorOf(QApplication::focusWidget()) || panel->width() == 0) child->View()->setFocus();
+    else panel->setFocus();
+  };
+  const auto hasChild = [this] { return ActiveChild() != nullptr; };
+  commands.Add(kCmdNextPane, switchPane, hasChild);
+  commands.Add(kCmdPreviousPane, switchPane, hasChild);
 }
 
 void CMainFrame::CreateBars() {

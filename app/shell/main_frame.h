@@ -82,6 +82,7 @@ class CMainFrame : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void RegisterCommands();
   void CreateBars();
   void CreateStatusBar();
   void DefaultPlacement();
