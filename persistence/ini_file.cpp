@@ -90,6 +90,12 @@ std::vector<std::string> IniFile::Keys(std::string_view section) const {
   return keys;
 }
 
+std::vector<std::string> IniFile::Sections() const {
+  std::vector<std::string> names;
+  for (const Section& s : sections_) names.push_back(s.Name);
+  return names;
+}
+
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view text) {
   // A line break would end the entry early and make the rest a line of its own.
   std::string value(text);

@@ -22,6 +22,8 @@ class IniFile {
   bool Has(std::string_view section, std::string_view key) const;
   // The keys of a section in file order.
   std::vector<std::string> Keys(std::string_view section) const;
+  // The section names in file order.
+  std::vector<std::string> Sections() const;
   void Set(std::string_view section, std::string_view key, std::string_view value);
   void Remove(std::string_view section, std::string_view key);
 
