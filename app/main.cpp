@@ -1,10 +1,14 @@
-// tessaline: the layout program.
+// tessaline: the layout program. One runs per user: a second start hands
+// its command line to the running one and ends.
 #include <QApplication>
 #include <string>
 #include <vector>
 
 #include "app/shell/application.h"
+#include "app/shell/command_line.h"
+#include "app/shell/instance_start.h"
 #include "app/shell/message_box_sink.h"
+#include "app/shell/single_instance.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -13,9 +17,14 @@ int main(int argc, char** argv) {
   tl::QtMessageSink messages;
   tl::ScopedMessageSink scope(&messages);
 
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const tl::AppCommandLineInfo info = tl::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  tl::CSingleInstance instance;
+  if (tl::StartInstance(instance, info) == tl::InstanceStart::HandedOver) return 0;
+
   tl::CTessalineApp app;
-  if (!app.InitInstance(arguments)) return 1;
+  QObject::connect(&instance, &tl::CSingleInstance::TextReceived, &app,
+                   [&app](const QByteArray& text) { app.ProcessHandOver(text.toStdString()); });
+  if (!app.InitInstance(info)) return 1;
   const int status = QApplication::exec();
   app.ExitInstance();
   return status;

@@ -35,11 +35,21 @@ bool CGPDoc::EnsurePrinter() {
   return false;
 }
 
-void CGPDoc::Print() {
+void CGPDoc::Print(const std::string& printerName) {
   if (!layout_) return;
   if (Busy()) {
     ErrorBeep();
     return;
+  }
+  if (!printerName.empty()) {
+    // Another printer for this job only: the next print opens the layout's
+    // own again.
+    printer_ = std::make_unique<PrinterSettings>();
+    if (!PrinterSettingsLoad(*layout_, *printer_, printerName)) {
+      ShowMessageText(StringWith(kPrinterNotAvailable, {printerName}), MessageIcon::Stop);
+      printer_ = std::make_unique<PrinterSettings>();
+      return;
+    }
   }
   if (!EnsurePrinter()) return;
   PrintOptions options;
@@ -51,6 +61,7 @@ void CGPDoc::Print() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   PrintDocument(*layout_, *printer_, options);
   QApplication::restoreOverrideCursor();
+  if (!printerName.empty()) printer_ = std::make_unique<PrinterSettings>();
   UpdateAllViews();
 }
 

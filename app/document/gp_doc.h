@@ -68,7 +68,9 @@ class CGPDoc : public QObject {
   bool AddImages(const std::vector<std::string>& names);
   void GetImage();
   void ReplaceImage();
-  void Print();
+  // Prints with the layout's print settings, on its own printer or, when
+  // `printerName` is given, on that one.
+  void Print(const std::string& printerName = {});
 
   const CommandHandlerMap& Handlers() const { return handlers_; }
   DocumentServices& Services() { return *services_; }

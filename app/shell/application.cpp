@@ -5,12 +5,14 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <cassert>
 
 #include "app/document/doc_manager.h"
 #include "app/document/gp_doc.h"
 #include "app/shell/app_prompts.h"
 #include "app/shell/command_actions.h"
+#include "app/shell/hand_over_text.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/recent_files.h"
 #include "color/application_profiles.h"
@@ -19,6 +21,7 @@
 #include "imaging/import_extensions.h"
 #include "imaging/quicktime_alert.h"
 #include "imaging/temporary_files.h"
+#include "persistence/hand_over_list.h"
 #include "persistence/template_library.h"
 #include "persistence/template_summary.h"
 #include "resources/app_folders.h"
@@ -31,6 +34,8 @@ namespace {
 constexpr int kTitleString = 128;
 constexpr const char* kSettingsFile = "/Tessaline.conf";
 constexpr int32_t kFallbackScreenWidth = 1920;
+constexpr int kCalledByAnotherProgram = 11071;  // "Tessaline is called by another software. ..."
+constexpr int kBusyRetryMs = 200;
 
 CTessalineApp* g_application = nullptr;
 
@@ -77,6 +82,10 @@ bool CTessalineApp::LoadPreferences() {
 }
 
 bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
+  return InitInstance(ParseCommandLine(arguments));
+}
+
+bool CTessalineApp::InitInstance(const AppCommandLineInfo& info) {
   ApplicationTemplateArray() = ScanTemplateFolders();
   InstallBuiltInImportExtensions();
   frame_ = std::make_unique<CMainFrame>(*this);
@@ -88,7 +97,9 @@ bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
   frame_->ShowStored();
   if (!ExtendedFormatsAlert()) return false;
   connect(documents_.get(), &CGPDocManager::DocumentsChanged, frame_.get(), [this] { frame_->Actions().Update(); });
-  ProcessArguments(arguments);
+  const int commands = RunQueuedHandOvers();
+  if (commands > 0 && info.HandOverMode == kHandOverNone && info.Command != ShellCommand::FileOpen) return true;
+  ProcessCommandLine(info);
   return true;
 }
 
@@ -125,15 +136,70 @@ bool CTessalineApp::ApplyStartupChoice(bool startup) {
   return documents_->Active() != nullptr;
 }
 
-void CTessalineApp::ProcessArguments(const std::vector<std::string>& arguments) {
-  for (const std::string& argument : arguments)
-    if (!argument.empty() && argument[0] != '-') documents_->OpenFile(argument);
+void CTessalineApp::ProcessCommandLine(const AppCommandLineInfo& info) {
+  if (info.HandOverMode != kHandOverNone) {
+    HandOverList(info.HandOverMode, HandOverFilePath(HandOverFlag(info)));
+  } else if (info.Command == ShellCommand::FileOpen) {
+    documents_->OpenFile(info.FileName);
+  }
   // A layout the command line asked for stays; otherwise the first layout
   // is what the preferences say.
   if (!documents_->Active()) ApplyStartupChoice(true);
 }
 
-void CTessalineApp::ProcessHandOver(const std::string&) {}
+void CTessalineApp::HandOverList(int mode, const std::string& listPath) {
+  if (!documents_->Active() ||
+      ShowMessage(kCalledByAnotherProgram, MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No) !=
+          MessageAnswer::Yes) {
+    if (!ApplyStartupChoice(false)) return;
+  }
+  std::vector<std::string> paths;
+  TakeHandOverList(listPath, mode == kHandOverIniList ? HandOverListForm::Ini : HandOverListForm::Text, &paths);
+  if (CGPDoc* document = documents_->Active(); document && !paths.empty()) document->AddImages(paths);
+}
+
+void CTessalineApp::ProcessHandOver(const std::string& text) {
+  // While starting, and while a long operation runs, texts wait their turn.
+  if (queueHandOvers_ || DocumentBusy()) {
+    queuedHandOvers_.push_back(text);
+    if (!queueHandOvers_ && queuedHandOvers_.size() == 1) QTimer::singleShot(kBusyRetryMs, this, [this] { RunQueuedHandOvers(); });
+    return;
+  }
+  RunHandOver(text);
+}
+
+int CTessalineApp::RunQueuedHandOvers() {
+  queueHandOvers_ = false;
+  if (DocumentBusy()) {
+    QTimer::singleShot(kBusyRetryMs, this, [this] { RunQueuedHandOvers(); });
+    return 0;
+  }
+  int commands = 0;
+  const std::vector<std::string> texts = std::move(queuedHandOvers_);
+  queuedHandOvers_.clear();
+  for (const std::string& text : texts) {
+    commands += int(ReadHandOverText(text).Commands.size());
+    RunHandOver(text);
+  }
+  return commands;
+}
+
+void CTessalineApp::RunHandOver(const std::string& text) {
+  if (frame_) {
+    if (frame_->isMinimized()) frame_->showNormal();
+    frame_->raise();
+    frame_->activateWindow();
+  }
+  const HandOverRequest request = ReadHandOverText(text);
+  if (request.HandOverMode != kHandOverNone) HandOverList(request.HandOverMode, HandOverFilePath(request.Flag));
+  for (const DdeCommand& command : request.Commands) {
+    if (!documents_->OpenFile(command.Path)) continue;
+    CGPDoc* document = documents_->Active();
+    if (!document) continue;
+    if (command.Verb == DdeVerb::Print) document->Print();
+    else if (command.Verb == DdeVerb::PrintTo) document->Print(command.Printer);
+  }
+}
 
 void CTessalineApp::RegisterCommands() {
   CommandHandlerMap& commands = router_.ApplicationHandlers();

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell/command_line.h"
 #include "app/shell/command_router.h"
 #include "persistence/preferences.h"
 
@@ -39,6 +40,7 @@ class CTessalineApp : public QObject {
   // Start-up of the first instance with the program's arguments (without
   // the program name). False ends the program; any message was shown.
   bool InitInstance(const std::vector<std::string>& arguments);
+  bool InitInstance(const AppCommandLineInfo& info);
   // Writes the preferences and the user template types back.
   void ExitInstance();
 
@@ -61,10 +63,15 @@ class CTessalineApp : public QObject {
   // Opens, creates or skips the first layout as "Application Starts With"
   // says; true when a layout is active afterwards.
   bool ApplyStartupChoice(bool startup);
-  // Files named on the command line or handed over by another program.
-  void ProcessArguments(const std::vector<std::string>& arguments);
-  // A text a second instance sent.
+  // The command line: a layout to open, or a hand-over list of images.
+  void ProcessCommandLine(const AppCommandLineInfo& info);
+  // A text a second instance sent: commands to open or print layouts, or a
+  // hand-over list. Texts that arrive while the program starts or while a
+  // long operation runs wait for it.
   void ProcessHandOver(const std::string& text);
+  // Adds the images of a hand-over list to the active layout (asking
+  // first) or to the layout the start-up choice makes.
+  void HandOverList(int mode, const std::string& listPath);
 
  private:
   void RegisterCommands();
@@ -75,6 +82,10 @@ class CTessalineApp : public QObject {
   // The start-up warning about a missing or old extended-formats importer;
   // false when the user chose not to go on.
   bool ExtendedFormatsAlert();
+  // Runs the texts that arrived while starting; the number of open and
+  // print commands among them.
+  int RunQueuedHandOvers();
+  void RunHandOver(const std::string& text);
 
   PreferenceRecord preferences_;
   CommandRouter router_;
@@ -83,6 +94,8 @@ class CTessalineApp : public QObject {
   std::unique_ptr<AppPrompts> prompts_;
   std::unique_ptr<CGPDocManager> documents_;
   std::unique_ptr<CMainFrame> frame_;
+  std::vector<std::string> queuedHandOvers_;
+  bool queueHandOvers_ = true;  // until start-up is done
   int32_t documentBusy_ = 0;
   int16_t untitledCounter_ = 0;
 };
