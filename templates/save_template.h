@@ -1,5 +1,5 @@
 // Save Template (command 32907) and Save Template As (command 32908,
-// dialog 321) without their widgets (Part 8.1): what the dialog shows for a
+// dialog 321) without their widgets: what the dialog shows for a
 // document, what its OK checks and asks, what it writes into the document,
 // and the template writes themselves.
 #pragma once

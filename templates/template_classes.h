@@ -1,4 +1,4 @@
-// How the template library classifies a template (Part 8.1): standard or
+// How the template library classifies a template: standard or
 // user template by its genre and, independently, by its output image form;
 // the type trees of the Choose Template and Organize Template dialogs; and
 // the file name a template is listed under.

@@ -1,4 +1,4 @@
-// The user's template types for the whole run (Part 8.1): read from
+// The user's template types for the whole run: read from
 // TemplatePrefIni when the application starts, changed by Organize
 // Template, written back when the application ends. Also the start-up
 // load of the whole template library.

@@ -1,4 +1,4 @@
-// The template library's entry points for the main frame (Part 8.1): New's
+// The template library's entry points for the main frame: New's
 // Choose Template, Save Template (32907), Save Template As (32908) and
 // Organize Template (32909). They work on ApplicationTemplateArray() and
 // UserTemplateTypes().

@@ -2,6 +2,7 @@
 // document's command table with its engine operation and enabled rule.
 #include <QSplitter>
 
+#include "app/dialogs/template_dialogs.h"
 #include "app/document/document_services.h"
 #include "app/document/gp_doc.h"
 #include "app/shell/app_prompts.h"
@@ -93,6 +94,19 @@ void CGPDoc::RegisterCommands() {
   RegisterViewCommands();
 }
 
+void CGPDoc::SaveAsTemplate(bool askName) {
+  if (!layout_) return;
+  if (Busy()) {
+    ErrorBeep();
+    return;
+  }
+  BusyScope busy(app_);
+  if (askName) SaveTemplateAs(frame_.data(), *layout_);
+  else SaveTemplate(frame_.data(), *layout_);
+  UndoClear();
+  UpdateAllViews();
+}
+
 bool CGPDoc::ImagesSelected() const { return layout_ && layout_->SelectedImageCount > 0; }
 
 void CGPDoc::RunEdit(const std::function<void(LayoutDocument&)>& operation) {
@@ -114,6 +128,8 @@ void CGPDoc::RegisterFileCommands() {
   handlers_.Add(kCmdFileSaveAs, [this] { SaveAs(); }, layoutNotBusy);
   handlers_.Add(kCmdGetImage, [this] { GetImage(); }, layoutNotBusy);
   handlers_.Add(kCmdReplaceImage, [this] { ReplaceImage(); }, [this] { return ImagesSelected(); });
+  handlers_.Add(kCmdSaveTemplate, [this] { SaveAsTemplate(false); }, layoutNotBusy);
+  handlers_.Add(kCmdSaveTemplateAs, [this] { SaveAsTemplate(true); }, layoutNotBusy);
   handlers_.Add(kCmdFilePrint, [this] { Print(); },
                 [this] { return HasLayout() && !app_.Preferences().quickPrint; });
 }

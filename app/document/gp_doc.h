@@ -71,6 +71,8 @@ class CGPDoc : public QObject {
   // Prints with the layout's print settings, on its own printer or, when
   // `printerName` is given, on that one.
   void Print(const std::string& printerName = {});
+  // Save Template, or with `askName` Save Template As.
+  void SaveAsTemplate(bool askName);
 
   const CommandHandlerMap& Handlers() const { return handlers_; }
   DocumentServices& Services() { return *services_; }

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/dialogs/image_not_found_dialog.h"
-#include "persistence/template_library.h"
+#include "app/dialogs/template_dialogs.h"
 #include "render/qt_colors.h"
 #include "resources/string_table.h"
 
@@ -80,13 +80,7 @@ class CImageFileDialog final : public QFileDialog {
 
 }  // namespace
 
-bool AppPrompts::ChooseTemplate(QWidget* parent, std::string& path) {
-  const QString file = QFileDialog::getOpenFileName(parent, QString(), ToQString(InstalledTemplateFolder()),
-                                                    QStringLiteral("Templates (*.qlt)"));
-  if (file.isEmpty()) return false;
-  path = file.toStdString();
-  return true;
-}
+bool AppPrompts::ChooseTemplate(QWidget* parent, std::string& path) { return tl::ChooseTemplate(parent, path); }
 
 std::string AppPrompts::OpenLayout(QWidget* parent) {
   QFileDialog dialog(parent);

@@ -22,8 +22,7 @@
 #include "imaging/quicktime_alert.h"
 #include "imaging/temporary_files.h"
 #include "persistence/hand_over_list.h"
-#include "persistence/template_library.h"
-#include "persistence/template_summary.h"
+#include "templates/user_template_types.h"
 #include "resources/app_folders.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
@@ -86,7 +85,7 @@ bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
 }
 
 bool CTessalineApp::InitInstance(const AppCommandLineInfo& info) {
-  ApplicationTemplateArray() = ScanTemplateFolders();
+  LoadTemplateLibrary();
   InstallBuiltInImportExtensions();
   frame_ = std::make_unique<CMainFrame>(*this);
   if (!frame_->Create()) return false;
@@ -120,6 +119,7 @@ bool CTessalineApp::ExtendedFormatsAlert() {
 
 void CTessalineApp::ExitInstance() {
   if (!SavePreferences(preferences_)) ErrorBeep();
+  StoreUserTemplateTypes();
 }
 
 bool CTessalineApp::ApplyStartupChoice(bool startup) {

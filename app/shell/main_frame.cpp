@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "app/dialogs/template_dialogs.h"
 #include "app/document/doc_manager.h"
 #include "app/document/gp_doc.h"
 #include "app/panels/main_form_view.h"
@@ -137,6 +138,7 @@ void CMainFrame::RegisterCommands() {
     else panel->setFocus();
   };
   const auto hasChild = [this] { return ActiveChild() != nullptr; };
+  commands.Add(kCmdOrganizeTemplate, [this] { OrganizeTemplates(this); });
   commands.Add(kCmdNextPane, switchPane, hasChild);
   commands.Add(kCmdPreviousPane, switchPane, hasChild);
 }
