@@ -157,9 +157,10 @@ bool ReadHandOverRecord(std::string_view record, std::string* flag) {
 }
 
 std::string MakeDdeCommand(const DdeCommand& command) {
-  std::string text = "[" + std::string(VerbText(command.Verb)) + "(" + Quoted(command.Path);
-  if (command.Verb == DdeVerb::PrintTo) text += "," + Quoted(command.Printer);
-  return text + ")]";
+  std::string text(1, '[');
+  text.append(VerbText(command.Verb)).append(1, '(').append(Quoted(command.Path));
+  if (command.Verb == DdeVerb::PrintTo) text.append(1, ',').append(Quoted(command.Printer));
+  return text.append(")]");
 }
 
 std::vector<DdeCommand> ParseDdeCommands(std::string_view text) {

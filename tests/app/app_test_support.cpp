@@ -6,12 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "resources/string_table.h"
-
 namespace tl::test {
 namespace {
-
-constexpr const char* kHomeVariables[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"};
 
 // The test program's QApplication, made before the first test and kept to
 // the end (Qt allows one per process).
@@ -36,38 +32,5 @@ const bool kRegistered = [] {
 }();
 
 }  // namespace
-
-PrivateHome::PrivateHome() {
-  for (const char* name : kHomeVariables) {
-    const char* value = std::getenv(name);
-    saved_.emplace_back(name, value ? value : "");
-    const std::string folder = Path() + "/" + name;
-    setenv(name, folder.c_str(), 1);
-  }
-}
-
-PrivateHome::~PrivateHome() {
-  for (const auto& [name, value] : saved_) {
-    if (value.empty()) unsetenv(name.c_str());
-    else setenv(name.c_str(), value.c_str(), 1);
-  }
-}
-
-std::string PrivateHome::Path() const { return dir_.path().toStdString(); }
-
-MessageAnswer ScriptedSink::Show(std::string_view text, MessageIcon icon, MessageButtons buttons,
-                                 MessageAnswer headless) {
-  Shown.push_back({std::string(text), icon, buttons});
-  if (Script.empty()) return headless;
-  const MessageAnswer answer = Script.front();
-  Script.pop_front();
-  return answer;
-}
-
-int ScriptedSink::Count(int stringId) const {
-  int n = 0;
-  for (const ShownMessage& m : Shown) n += m.Text == StringText(stringId);
-  return n;
-}
 
 }  // namespace tl::test

@@ -24,6 +24,7 @@
 #include "app/panels/main_form_view.h"
 #include "app/view/gp_view.h"
 #include "document/selection.h"
+#include "resources/app_folders.h"
 #include "resources/command_ids.h"
 #include "tests/app/app_fixture.h"
 
@@ -224,7 +225,7 @@ TEST_F(AppTest, QuickPrintPaneFollowsThePreference) {
 
 TEST_F(AppTest, PlacementIsKeptAndBadValuesAreIgnored) {
   {
-    QSettings settings(QString::fromStdString(Folder() + "/XDG_CONFIG_HOME/Tessaline/Tessaline.conf"),
+    QSettings settings(QString::fromStdString(ConfigFolder() + "/Tessaline.conf"),
                        QSettings::IniFormat);
     settings.setValue("Settings/WindowPos", "0,1,-1,-1,-1,-1,10,20,30");  // nine numbers
     settings.setValue("Window/left", 40);
@@ -239,7 +240,7 @@ TEST_F(AppTest, PlacementIsKeptAndBadValuesAreIgnored) {
   Frame().setGeometry(100, 110, 900, 700);
   Frame().close();
   Settle();
-  QSettings settings(QString::fromStdString(Folder() + "/XDG_CONFIG_HOME/Tessaline/Tessaline.conf"),
+  QSettings settings(QString::fromStdString(ConfigFolder() + "/Tessaline.conf"),
                      QSettings::IniFormat);
   EXPECT_EQ(settings.value("Window/right").toInt(), 1000);
   const QString pos = settings.value("Settings/WindowPos").toString();

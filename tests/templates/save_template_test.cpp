@@ -23,7 +23,7 @@ class SaveTemplate : public ::testing::Test {
  protected:
   SaveTemplate() : document_(DocumentNew(nullptr, nullptr)) {}
   test::TemplateHome home_;
-  test::AnsweringSink sink_;
+  test::ScriptedSink sink_;
   DocumentPtr document_;
   std::vector<std::string> types_ = {"MyTemp", "Weddings", "Passports"};
 };
@@ -66,7 +66,7 @@ TEST_F(SaveTemplate, TheNameGetsQltUnlessItEndsInItAndTheFolderIsMade) {
   f.Name = "Album.qlf";
   ASSERT_EQ(ConfirmSaveTemplateAs(f, t), SaveTemplateAsAnswer::Accept);
   EXPECT_EQ(t.FileName, "Album.qlf.qlt");
-  EXPECT_TRUE(sink_.Texts.empty());
+  EXPECT_TRUE(sink_.Shown.empty());
 }
 
 TEST_F(SaveTemplate, AnEmptyNameOrOneWithASlashKeepsTheDialogOpen) {
@@ -75,7 +75,7 @@ TEST_F(SaveTemplate, AnEmptyNameOrOneWithASlashKeepsTheDialogOpen) {
   EXPECT_EQ(ConfirmSaveTemplateAs(f, t), SaveTemplateAsAnswer::KeepOpen);
   f.Name = "../Album";
   EXPECT_EQ(ConfirmSaveTemplateAs(f, t), SaveTemplateAsAnswer::KeepOpen);
-  EXPECT_EQ(sink_.Beeps, 2);
+  EXPECT_EQ(sink_.beeps, 2);
   EXPECT_EQ(t.FileName, "before");
 }
 
@@ -89,8 +89,8 @@ TEST_F(SaveTemplate, AnExistingFileAsksAndNoKeepsTheDialogOpen) {
   EXPECT_EQ(f.Name, "Album");
   EXPECT_EQ(t.Path, "");
   ASSERT_EQ(sink_.Count(kReplaceQuestion), 1);
-  EXPECT_EQ(sink_.Icons[0], MessageIcon::Exclamation);
-  EXPECT_EQ(sink_.Buttons[0], MessageButtons::YesNo);
+  EXPECT_EQ(sink_.Shown[0].Icon, MessageIcon::Exclamation);
+  EXPECT_EQ(sink_.Shown[0].Buttons, MessageButtons::YesNo);
   EXPECT_EQ(ConfirmSaveTemplateAs(f, t), SaveTemplateAsAnswer::Accept);
   EXPECT_EQ(sink_.Count(kReplaceQuestion), 2);
   EXPECT_EQ(t.FileName, "Album.qlt");
@@ -148,7 +148,7 @@ TEST_F(SaveTemplate, SaveTemplateWritesTheSameFileAgainWithoutAsking) {
   TemplateSummary s;
   ASSERT_TRUE(ReadTemplateSummary(t.Path, s));
   EXPECT_EQ(s.Comment, "changed");
-  EXPECT_TRUE(sink_.Texts.empty());  // no question
+  EXPECT_TRUE(sink_.Shown.empty());  // no question
 }
 
 TEST_F(SaveTemplate, AFailedWriteGivesFalse) {
