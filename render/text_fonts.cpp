@@ -4,6 +4,9 @@
 #include <QPaintDevice>
 #include <QString>
 #include <algorithm>
+#include <mutex>
+#include <string>
+#include <unordered_map>
 
 #include "document/text_style.h"
 
@@ -13,6 +16,7 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 // fontconfig's alias for the generic sans-serif family.
 const char kSansSerif[] = "sans-serif";
+constexpr size_t kKnownFamiliesKept = 256;
 
 }  // namespace
 
@@ -26,7 +30,22 @@ Qt::Alignment JustifyAlignment(int16_t justify) {
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-bool FontFamilyInstalled(std::string_view family) { return !family.empty() && QFontDatabase::hasFamily(ToQString(family)); }
+// Asking the font database resolves the family through fontconfig every
+// time, which costs more than drawing the label itself: the answers are
+// kept (for a bounded number of families; fonts are seldom installed while
+// the program runs).
+bool FontFamilyInstalled(std::string_view family) {
+  if (family.empty()) return false;
+  static std::mutex guard;
+  static std::unordered_map<std::string, bool> known;
+  const std::lock_guard<std::mutex> lock(guard);
+  const auto it = known.find(std::string(family));
+  if (it != known.end()) return it->second;
+  const bool installed = QFontDatabase::hasFamily(ToQString(family));
+  if (known.size() >= kKnownFamiliesKept) known.clear();
+  known.emplace(std::string(family), installed);
+  return installed;
+}
 
 QFont PageFont(std::string_view family, int16_t faceBits, double pixelSize, const QPaintDevice& device) {
   QFont font;
