@@ -22,8 +22,7 @@ int main(int argc, char** argv) {
   if (tl::StartInstance(instance, info) == tl::InstanceStart::HandedOver) return 0;
 
   tl::CTessalineApp app;
-  QObject::connect(&instance, &tl::CSingleInstance::TextReceived, &app,
-                   [&app](const QByteArray& text) { app.ProcessHandOver(text.toStdString()); });
+  app.ListenForHandOvers(instance);
   if (!app.InitInstance(info)) return 1;
   const int status = QApplication::exec();
   app.ExitInstance();

@@ -15,6 +15,7 @@
 #include "app/shell/hand_over_text.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/recent_files.h"
+#include "app/shell/single_instance.h"
 #include "color/application_profiles.h"
 #include "document/message_box.h"
 #include "imaging/builtin_extensions.h"
@@ -156,6 +157,11 @@ void CTessalineApp::HandOverList(int mode, const std::string& listPath) {
   std::vector<std::string> paths;
   TakeHandOverList(listPath, mode == kHandOverIniList ? HandOverListForm::Ini : HandOverListForm::Text, &paths);
   if (CGPDoc* document = documents_->Active(); document && !paths.empty()) document->AddImages(paths);
+}
+
+void CTessalineApp::ListenForHandOvers(CSingleInstance& instance) {
+  connect(&instance, &CSingleInstance::TextReceived, this,
+          [this](const QByteArray& text) { ProcessHandOver(text.toStdString()); });
 }
 
 void CTessalineApp::ProcessHandOver(const std::string& text) {

@@ -24,6 +24,7 @@ namespace tl {
 class AppPrompts;
 class CGPDocManager;
 class CMainFrame;
+class CSingleInstance;
 class RecentFileList;
 
 class CTessalineApp : public QObject {
@@ -65,6 +66,8 @@ class CTessalineApp : public QObject {
   bool ApplyStartupChoice(bool startup);
   // The command line: a layout to open, or a hand-over list of images.
   void ProcessCommandLine(const AppCommandLineInfo& info);
+  // Takes what later starts of the program hand over to `instance`.
+  void ListenForHandOvers(CSingleInstance& instance);
   // A text a second instance sent: commands to open or print layouts, or a
   // hand-over list. Texts that arrive while the program starts or while a
   // long operation runs wait for it.
