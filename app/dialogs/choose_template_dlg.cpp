@@ -61,24 +61,12 @@ CChooseTemplateDlg::CChooseTemplateDlg(TemplateArray& templates, const std::vect
   // Layout: the classification and view mode combos on top; the tree, the
   // list and the tabs side by side in a splitter; the filters below.
   auto* topRow = new QHBoxLayout;
-  auto* classificationLabel = new QLabel(Qs(texts_.Classification));
-  classificationLabel->setBuddy(classification_);
-  topRow->addWidget(classificationLabel);
-  topRow->addWidget(classification_);
+  AddLabelledControl(topRow, Qs(texts_.Classification), classification_);
   topRow->addSpacing(24);
-  auto* viewLabel = new QLabel(Qs(texts_.View));
-  viewLabel->setBuddy(viewMode_);
-  topRow->addWidget(viewLabel);
-  topRow->addWidget(viewMode_);
+  AddLabelledControl(topRow, Qs(texts_.View), viewMode_);
   topRow->addStretch(1);
 
-  auto* panes = new QSplitter(Qt::Horizontal);
-  panes->setChildrenCollapsible(false);
-  panes->addWidget(tree_);
-  panes->addWidget(list_);
-  panes->addWidget(tabs_);
-  panes->setStretchFactor(1, 1);
-  panes->setSizes({200, 420, 300});
+  QSplitter* panes = TemplateBrowserPanes(tree_, list_, tabs_, 420);
 
   auto* filterRow = new QHBoxLayout;
   const std::string* filterLabels[kTemplateFilterCount] = {&texts_.Printer, &texts_.PaperSize, &texts_.PaperType};

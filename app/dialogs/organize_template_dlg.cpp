@@ -49,19 +49,10 @@ COrganizeTemplateDlg::COrganizeTemplateDlg(TemplateArray& templates, std::vector
   for (QPushButton* button : {addType_, deleteType_, deleteTemplate_}) button->setAutoDefault(false);
 
   auto* viewRow = new QHBoxLayout;
-  auto* viewLabel = new QLabel(Qs(texts_.View));
-  viewLabel->setBuddy(viewMode_);
-  viewRow->addWidget(viewLabel);
-  viewRow->addWidget(viewMode_);
+  AddLabelledControl(viewRow, Qs(texts_.View), viewMode_);
   viewRow->addStretch(1);
 
-  auto* panes = new QSplitter(Qt::Horizontal);
-  panes->setChildrenCollapsible(false);
-  panes->addWidget(tree_);
-  panes->addWidget(list_);
-  panes->addWidget(tabs_);
-  panes->setStretchFactor(1, 1);
-  panes->setSizes({200, 400, 300});
+  QSplitter* panes = TemplateBrowserPanes(tree_, list_, tabs_, 400);
 
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(addType_);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTableWidget>
@@ -25,6 +26,8 @@ namespace {
 constexpr int kIndexRole = Qt::UserRole;     // the template's index in the array
 constexpr int kNameRole = Qt::UserRole + 1;  // the file name as listed, to tell an edit
 constexpr QRgb kFrameColor = 0xFFA0A0A0;
+constexpr int kTreePaneWidth = 200;
+constexpr int kTabsPaneWidth = 300;
 
 // The image list slot of a thumbnail mode: small 0, middle 1, large 2.
 int Slot(TemplateViewMode mode) { return std::clamp(int(mode) - 1, 0, 2); }
@@ -327,6 +330,24 @@ void TemplateInfoTabs::ShowTemplate(const TemplateSummary* summary) {
     info_->item(i, 1)->setToolTip(value);
   }
   info_->resizeRowsToContents();
+}
+
+QSplitter* TemplateBrowserPanes(QWidget* tree, QWidget* list, QWidget* tabs, int listWidth) {
+  auto* panes = new QSplitter(Qt::Horizontal);
+  panes->setChildrenCollapsible(false);
+  panes->addWidget(tree);
+  panes->addWidget(list);
+  panes->addWidget(tabs);
+  panes->setStretchFactor(1, 1);
+  panes->setSizes({kTreePaneWidth, listWidth, kTabsPaneWidth});
+  return panes;
+}
+
+void AddLabelledControl(QBoxLayout* row, const QString& label, QWidget* control) {
+  auto* text = new QLabel(label);
+  text->setBuddy(control);
+  row->addWidget(text);
+  row->addWidget(control);
 }
 
 }  // namespace tl

@@ -18,7 +18,9 @@
 #include "templates/template_chooser.h"
 #include "templates/template_texts.h"
 
+class QBoxLayout;
 class QLabel;
+class QSplitter;
 class QStackedWidget;
 class QStandardItemModel;
 class QStandardItem;
@@ -145,6 +147,13 @@ class TemplateInfoTabs : public QTabWidget {
   TemplatePreviewPicture* picture_;
   QTableWidget* info_;
 };
+
+// The dialogs' body: the type tree, the template list (at least
+// `listWidth` wide) and the tabs side by side.
+QSplitter* TemplateBrowserPanes(QWidget* tree, QWidget* list, QWidget* tabs, int listWidth);
+
+// A label and the control it names, added to `row`.
+void AddLabelledControl(QBoxLayout* row, const QString& label, QWidget* control);
 
 // Qt strings of the engine's UTF-8 texts.
 inline QString Qs(const std::string& text) { return QString::fromStdString(text); }

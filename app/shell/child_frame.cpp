@@ -7,13 +7,13 @@
 #include <QMimeData>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/document/doc_manager.h"
 #include "app/document/gp_doc.h"
 #include "app/panels/main_form_view.h"
 #include "app/shell/application.h"
+#include "app/shell/dropped_files.h"
 #include "app/shell/main_frame.h"
 #include "app/view/gp_view.h"
 
@@ -22,14 +22,6 @@ namespace {
 
 constexpr int kStatusMinimumWidth = 170;
 const QColor kAlertColor(224, 128, 128);
-
-std::vector<std::string> LocalFiles(const QMimeData* data) {
-  std::vector<std::string> files;
-  if (!data || !data->hasUrls()) return files;
-  for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
-  return files;
-}
 
 }  // namespace
 
@@ -95,11 +87,11 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CChildFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+  if (!DroppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void CChildFrame::dropEvent(QDropEvent* event) {
-  const std::vector<std::string> files = LocalFiles(event->mimeData());
+  const std::vector<std::string> files = DroppedFiles(event->mimeData());
   if (files.empty()) return;
   event->acceptProposedAction();
   if (CMainFrame* frame = CTessalineApp::Instance().MainFrame()) frame->DropOnLayoutWindow(*this, files);

@@ -17,7 +17,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 #include <filesystem>
 
 #include "app/dialogs/template_dialogs.h"
@@ -25,6 +24,7 @@
 #include "app/document/gp_doc.h"
 #include "app/panels/main_form_view.h"
 #include "app/shell/application.h"
+#include "app/shell/dropped_files.h"
 #include "app/shell/child_frame.h"
 #include "app/shell/command_actions.h"
 #include "app/shell/lock_keys.h"
@@ -53,7 +53,6 @@ enum QuickPrintPaneKind : int { kPaneClear = 9, kPaneEnabled = 10, kPaneExecutin
 
 constexpr int kQuickPrintPaneWidth = 100;
 constexpr int kFirstRunShare = 85;  // percent of the screen
-const QColor kAlertColor(224, 128, 128);
 
 // Window settings.
 constexpr const char* kWindowPosKey = "Settings/WindowPos";
@@ -63,14 +62,6 @@ constexpr const char* kBarStateKey = "General/BarState";
 constexpr int kBarStateVersion = 1;
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-std::vector<std::string> LocalFiles(const QMimeData* data) {
-  std::vector<std::string> files;
-  if (!data || !data->hasUrls()) return files;
-  for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
-  return files;
-}
 
 // Ctrl with "." or with the numeric keypad's decimal point.
 bool IsStopKey(const QKeyEvent& key) {
@@ -365,11 +356,11 @@ void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+  if (!DroppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  const std::vector<std::string> files = LocalFiles(event->mimeData());
+  const std::vector<std::string> files = DroppedFiles(event->mimeData());
   if (files.empty()) return;
   event->acceptProposedAction();
   DropLayoutFiles(files);

@@ -114,6 +114,12 @@ void AppTest::Settle() {
   }
 }
 
+int ImageCount(const LayoutDocument& layout) {
+  int n = 0;
+  for (const LayoutObject* o : layout.Objects) n += IsImage(o);
+  return n;
+}
+
 bool WritePhoto(const std::string& path, int width, int height) {
   JpegRecipe recipe;
   recipe.Width = width;

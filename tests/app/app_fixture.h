@@ -12,6 +12,7 @@
 
 #include "app/shell/app_prompts.h"
 #include "app/shell/application.h"
+#include "document/layout_document.h"
 #include "tests/app/app_test_support.h"
 
 namespace tl {
@@ -75,6 +76,9 @@ class AppTest : public ::testing::Test {
   std::unique_ptr<CTessalineApp> app_;
   ScriptedPrompts* prompts_ = nullptr;
 };
+
+// The image objects of a layout.
+int ImageCount(const LayoutDocument& layout);
 
 // Writes a small JPEG photograph (width x height pixels); true on success.
 bool WritePhoto(const std::string& path, int width = 64, int height = 48);

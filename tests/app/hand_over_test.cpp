@@ -93,9 +93,7 @@ TEST_F(HandOverTest, AnImageListFromAnotherProgramIsAddedAfterAsking) {
   sink_->Script.push_back(MessageAnswer::Yes);
   EXPECT_EQ(RunSecondStart({QString::fromStdString("-WP2=" + list)}), 0);
   EXPECT_EQ(sink_->Count(kCalledByAnotherProgram), 1);
-  int images = 0;
-  for (const LayoutObject* o : doc->Layout()->Objects) images += IsImage(o);
-  EXPECT_EQ(images, 3) << "the missing file is left out, the rest come in";
+  EXPECT_EQ(ImageCount(*doc->Layout()), 3) << "the missing file is left out, the rest come in";
   EXPECT_FALSE(fs::exists(list));
 }
 

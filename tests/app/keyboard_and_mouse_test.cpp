@@ -46,9 +46,7 @@ TEST_F(AppTest, LifeCycleByKeyboard) {
   prompts_->Images.push_back({Folder() + "/in"});
   Key(&Frame(), Qt::Key_E);
   Settle();
-  int images = 0;
-  for (const LayoutObject* o : doc->Layout()->Objects) images += IsImage(o);
-  EXPECT_EQ(images, 3);
+  EXPECT_EQ(ImageCount(*doc->Layout()), 3);
 
   prompts_->SaveAsPaths.push_back(Folder() + "/keys.qlf");
   Key(&Frame(), Qt::Key_S);

@@ -26,12 +26,6 @@ constexpr int kFailedToOpen = 10417;
 constexpr int kSaveChanges = 10420;
 constexpr int kDiscard = 10421;
 
-int ImageCount(const LayoutDocument& d) {
-  int n = 0;
-  for (const LayoutObject* o : d.Objects) n += IsImage(o);
-  return n;
-}
-
 // A folder of photographs with a sub-folder and a file that is no image.
 std::string PhotoFolder(const std::string& root, int top, int nested) {
   const std::string folder = root + "/Photos";

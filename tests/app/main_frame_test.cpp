@@ -64,12 +64,6 @@ void Drop(QWidget* target, const std::vector<std::string>& files) {
   QCoreApplication::sendEvent(target, &drop);
 }
 
-int ImageCount(const LayoutDocument& d) {
-  int n = 0;
-  for (const LayoutObject* o : d.Objects) n += IsImage(o);
-  return n;
-}
-
 TEST_F(AppTest, MenuBarCarriesTheTableTexts) {
   Start();
   QStringList bar;

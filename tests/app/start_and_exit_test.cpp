@@ -96,12 +96,6 @@ std::vector<std::string> ManyPhotos(const std::string& folder, int count) {
   return {folder};
 }
 
-int ImageCount(const LayoutDocument& d) {
-  int n = 0;
-  for (const LayoutObject* o : d.Objects) n += IsImage(o);
-  return n;
-}
-
 TEST_F(AppTest, CloseAndCommandsAreTurnedAwayWhileImagesComeIn) {
   Start();
   CGPDoc* doc = NewLayout();
