@@ -26,6 +26,7 @@
 #include "document/selection.h"
 #include "resources/app_folders.h"
 #include "resources/command_ids.h"
+#include "resources/command_table.h"
 #include "tests/app/app_fixture.h"
 
 namespace tl::test {
@@ -111,6 +112,30 @@ TEST_F(AppTest, AcceleratorsRunTheirCommands) {
     QTest::keyClick(doc->View(), c.key, c.modifiers);
     Settle();
     EXPECT_TRUE(c.happened()) << QKeySequence(c.key | c.modifiers).toString().toStdString();
+  }
+}
+
+TEST(CommandTable, EveryAcceleratorAndMenuItemIsWellFormed) {
+  for (const AcceleratorEntry& entry : Accelerators()) {
+    const QKeySequence keys(QString::fromUtf8(entry.Keys.data(), qsizetype(entry.Keys.size())),
+                            QKeySequence::PortableText);
+    EXPECT_EQ(keys.count(), 1) << entry.Keys;
+    EXPECT_FALSE(CommandText(entry.Id).empty() && entry.Id != kCmdEditUndo && entry.Id != kCmdNextPane &&
+                 entry.Id != kCmdPreviousPane)
+        << entry.Keys << " runs a command no menu names";
+  }
+  for (int menuId : {kMenuMain, kMenuFrame, kMenuNothingSelected, kMenuImages, kMenuFreeLines, kMenuFreeTexts,
+                     kMenuMixed}) {
+    int depth = 0;
+    for (const MenuItem& item : MenuResource(menuId)) {
+      depth += item.Kind == MenuItemKind::Popup;
+      depth -= item.Kind == MenuItemKind::End;
+      EXPECT_GE(depth, 0) << menuId;
+      if (item.Kind == MenuItemKind::Command) {
+        EXPECT_FALSE(CommandText(item.Id).empty()) << item.Id;
+      }
+    }
+    EXPECT_EQ(depth, 0) << "popups of menu " << menuId << " are closed";
   }
 }
 
