@@ -41,10 +41,10 @@ class ReadAhead {
   ReadAhead(const ReadAhead&) = delete;
   ReadAhead& operator=(const ReadAhead&) = delete;
 
-  // Starts reading every file before `end` (within the window).
-  void StartUpTo(size_t end) {
-    end = std::min(end, files_.size());
-    for (; started_ < end && started_ < taken_ + slots_.size(); ++started_) Start(started_);
+  // Starts reading the files the window has room for.
+  void StartAhead() {
+    const size_t end = std::min(files_.size(), taken_ + slots_.size());
+    for (; started_ < end; ++started_) Start(started_);
   }
 
   // Waits up to `wait` for file `index`; true once it has been read.
@@ -146,7 +146,7 @@ ImageAddCounts AddImageFiles(LayoutDocument& d, const std::vector<std::string>& 
   PreparedImageServices services;
   ImageAddSession session;
   for (size_t i = 0; i < files.size(); ++i) {
-    ahead.StartUpTo(files.size());
+    ahead.StartAhead();
     if (!WaitPumping(ahead, i, progress)) {
       counts.Stopped = true;
       break;
