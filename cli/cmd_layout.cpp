@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <strings.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -14,13 +13,12 @@
 
 #include "cli/cli_command.h"
 #include "document/layout_document.h"
-#include "layout/add_image.h"
-#include "layout/arrange.h"
 #include "layout/layout_mode.h"
 #include "persistence/image_services.h"
 #include "persistence/preferences.h"
 #include "persistence/template_library.h"
 #include "render/gui_application.h"
+#include "render/image_add_loop.h"
 #include "render/layout_io.h"
 #include "resources/string_table.h"
 
@@ -66,19 +64,15 @@ DocumentPtr DefaultLayout() {
   return document;
 }
 
-// Files in the order given; a folder's files (and its subfolders') in
-// file name order.
-void CollectFiles(const fs::path& path, std::vector<std::string>& files) {
-  std::error_code ec;
-  if (!fs::is_directory(path, ec)) {
-    files.push_back(path.string());
-    return;
+// Says which files were not taken; there is nothing to pump and no stop
+// request on the command line.
+class SkippedFiles final : public ImageAddProgress {
+ public:
+  void FileFinished(const std::string& path, bool added) override {
+    if (!added) std::fprintf(stderr, "tessaline-cli layout: skipped %s\n", path.c_str());
   }
-  std::vector<fs::path> entries;
-  for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) entries.push_back(it->path());
-  std::sort(entries.begin(), entries.end(), [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
-  for (const fs::path& entry : entries) CollectFiles(entry, files);
-}
+  bool Pump() override { return false; }
+};
 
 int RunLayout(std::vector<std::string> arguments) {
   const CliCommand& self = *FindCliCommand("layout");
@@ -117,25 +111,10 @@ int RunLayout(std::vector<std::string> arguments) {
   LayoutDocument& d = *document;
   d.DocumentPath = Absolute(output);
 
-  std::vector<std::string> files;
-  for (const std::string& operand : operands) CollectFiles(operand, files);
+  SkippedFiles progress;
+  const ImageAddCounts counts = AddImageFiles(d, operands, progress);
+  const int added = counts.Added, skipped = -counts.Failed;
   ImageImportServices services;
-  ImageAddSession session;
-  int added = 0, skipped = 0;
-  for (const std::string& file : files) {
-    ImageToAdd image;
-    image.Path = file;
-    if (AddImageFile(d, image, services, &session)) {
-      ++added;
-    } else {
-      ++skipped;
-      std::fprintf(stderr, "tessaline-cli layout: skipped %s\n", file.c_str());
-    }
-  }
-  if (!d.Free) {
-    services.RebuildLabels(d);
-    ArrangeLayout(d);
-  }
   if (free && !d.Free) ChangeLayoutMode(d, true, services);
 
   if (!SaveLayoutFileWithPreview(output, d)) {

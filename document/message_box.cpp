@@ -9,6 +9,9 @@ namespace {
 // application-wide state.
 MessageSink* g_sink = nullptr;
 
+// Where the calling thread's messages go instead of the sink, when set.
+thread_local CapturedMessages* t_capture = nullptr;
+
 }  // namespace
 
 MessageSink* SetMessageSink(MessageSink* sink) {
@@ -19,6 +22,10 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 
 MessageAnswer ShowMessageText(std::string_view text, MessageIcon icon, MessageButtons buttons,
                               MessageAnswer headless) {
+  if (t_capture) {
+    t_capture->push_back({false, std::string(text), icon, buttons, headless});
+    return headless;
+  }
   return g_sink ? g_sink->Show(text, icon, buttons, headless) : headless;
 }
 
@@ -27,7 +34,27 @@ MessageAnswer ShowMessage(int stringId, MessageIcon icon, MessageButtons buttons
 }
 
 void ErrorBeep() {
-  if (g_sink) g_sink->Beep();
+  if (t_capture) t_capture->push_back({true, {}, MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+  else if (g_sink) g_sink->Beep();
+}
+
+ScopedMessageCapture::ScopedMessageCapture(CapturedMessages& messages) : previous_(t_capture) {
+  t_capture = &messages;
+}
+
+ScopedMessageCapture::~ScopedMessageCapture() { t_capture = previous_; }
+
+void ShowCapturedMessages(const CapturedMessages& messages) {
+  for (const CapturedMessage& m : messages) {
+    if (m.IsBeep) ErrorBeep();
+    else ShowMessageText(m.Text, m.Icon, m.Buttons, m.Headless);
+  }
+}
+
+bool AsksQuestion(const CapturedMessages& messages) {
+  for (const CapturedMessage& m : messages)
+    if (!m.IsBeep && m.Buttons != MessageButtons::Ok) return true;
+  return false;
 }
 
 }  // namespace tl

@@ -1,11 +1,14 @@
 // Messages to the user. Operations of every layer report through one
 // process-wide MessageSink: the application shows message boxes, the command
 // line prints to standard error, tests record. Without a sink nothing is
-// shown and every question gets the caller's headless answer.
+// shown and every question gets the caller's headless answer. Work done on
+// a worker thread captures its messages instead, for the interface thread
+// to show later in the order the work would have shown them.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tl {
 
@@ -32,6 +35,39 @@ MessageAnswer ShowMessage(int stringId, MessageIcon icon, MessageButtons buttons
 MessageAnswer ShowMessageText(std::string_view text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
                               MessageAnswer headless = MessageAnswer::Ok);
 void ErrorBeep();
+
+// A message (or the error beep) that captured work would have shown.
+struct CapturedMessage {
+  bool IsBeep = false;
+  std::string Text;
+  MessageIcon Icon = MessageIcon::None;
+  MessageButtons Buttons = MessageButtons::Ok;
+  MessageAnswer Headless = MessageAnswer::Ok;
+};
+using CapturedMessages = std::vector<CapturedMessage>;
+
+// For one scope, every message and beep of the calling thread goes into
+// `messages` instead of the sink, and each question gets its headless
+// answer. The sink belongs to the interface thread, so work run on another
+// thread captures. Scopes nest; other threads are not affected.
+class ScopedMessageCapture {
+ public:
+  explicit ScopedMessageCapture(CapturedMessages& messages);
+  ~ScopedMessageCapture();
+  ScopedMessageCapture(const ScopedMessageCapture&) = delete;
+  ScopedMessageCapture& operator=(const ScopedMessageCapture&) = delete;
+
+ private:
+  CapturedMessages* previous_;
+};
+
+// Shows captured messages now, in their order (through the sink, or into
+// the calling thread's own capture).
+void ShowCapturedMessages(const CapturedMessages& messages);
+
+// Whether one of them was a question: its headless answer stood in for the
+// user's, so the captured work may not have gone as it would have.
+bool AsksQuestion(const CapturedMessages& messages);
 
 // Installs a sink for one scope and puts the previous one back.
 class ScopedMessageSink {

@@ -53,6 +53,12 @@ void AutoRotate(const LayoutDocument& d, ImageObject& image) {
 
 }  // namespace
 
+bool SizeAndRotateNewImage(const LayoutDocument& d, ImageObject& image) {
+  if (!SizeNewImage(image)) return false;
+  AutoRotate(d, image);
+  return true;
+}
+
 bool AddImageFile(LayoutDocument& d, const ImageToAdd& file, LayoutServices& services, ImageAddSession* session) {
   if (!d.DefaultImageSettings) return false;
   // Once a series is under way (Get Image takes its snapshot before the
@@ -80,12 +86,11 @@ bool AddImageFile(LayoutDocument& d, const ImageToAdd& file, LayoutServices& ser
     drop();
     return false;
   }
-  if (!SizeNewImage(*image)) {
+  if (!SizeAndRotateNewImage(d, *image)) {
     drop();
     ShowMessage(kImageSizeOutOfRange, MessageIcon::Stop);
     return false;
   }
-  AutoRotate(d, *image);
   services.ComposeLabel(*image);
   image->Origin.x = kUnplacedX;
 

@@ -38,6 +38,11 @@ struct ImageAddSession {
   int16_t NextNumber = 0;  // 0: count from the list
 };
 
+// Sizes a new image, just described, from the default settings and turns
+// it by the document's automatic rotation, as AddImageFile does before
+// placing it. False (nothing shown) when its box is out of range.
+bool SizeAndRotateNewImage(const LayoutDocument& document, ImageObject& image);
+
 // Adds one image file; true when the image was taken. On failure the
 // document is as it was and any message has been shown: 10444 for a box
 // out of range, 10455 when the image would overflow the page budget (the
