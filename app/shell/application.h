@@ -76,6 +76,12 @@ class CTessalineApp : public QObject {
   // first) or to the layout the start-up choice makes.
   void HandOverList(int mode, const std::string& listPath);
 
+ signals:
+  // The image preview window is asked for the current image: by a double
+  // click on an image (`createIfClosed`) or by Enter in the layout view
+  // (only when the window is open). The tool windows answer it.
+  void ImagePreviewRequested(bool createIfClosed);
+
  private:
   void RegisterCommands();
   void OpenCommand();
