@@ -35,6 +35,7 @@ bool DuplicateSelection(LayoutDocument& d, EditServices& services) {
   if (!UndoRecord(d, kUndoDuplicate)) return false;
 
   const LPoint offset = CopyOffset(d);
+  const ImageObject* current = d.CurrentImage;
   int16_t number = NextImageNumber(d.Objects);
   LayoutObject* lastCopy = nullptr;
   for (LayoutObject** link = &d.Objects.Head; LayoutObject* o = *link;) {
@@ -49,6 +50,8 @@ bool DuplicateSelection(LayoutDocument& d, EditServices& services) {
     if (ImageObject* image = AsImage(copy)) {
       image->ImageNumber = number;
       if (number < SHRT_MAX) ++number;
+      // The information windows follow the newest copy.
+      d.CurrentImage = image;
     }
     if (PlacedFreely(d, *o)) {
       MoveObjectBy(*copy, offset.x, offset.y);
@@ -67,6 +70,7 @@ bool DuplicateSelection(LayoutDocument& d, EditServices& services) {
   services.RebuildLabels(d);
   services.Arrange(d);
   services.ScrollTo(d, *lastCopy);
+  if (d.CurrentImage != current) services.CurrentImageChanged(d);
   d.Modified = 1;
   return true;
 }

@@ -13,7 +13,8 @@ constexpr int kMaxDuplicateCount = 999;
 // the user places are moved so that the selection's box is centred on what
 // the view shows, and follow their source in the list; an image copy of an
 // automatic layout goes in front of its source, taking its place in the
-// flow. The copies are not selected. False without a selection, when the
+// flow. The copies are not selected; the last image copy becomes the
+// current image. False without a selection, when the
 // undo snapshot failed, or when not even the first copy could be made.
 bool DuplicateSelection(LayoutDocument& document, EditServices& services = NoEditServices());
 

@@ -2,6 +2,7 @@
 // folders relative to the layout file ("./../Photos/2004/") and their
 // resolution, and the joining of a folder with a file name. Paths are
 // native ("/"); folders written with "\" by other systems are read too.
+// Every folder these give is normal: no "." or ".." parts.
 #pragma once
 
 #include <string>

@@ -9,6 +9,10 @@ class QGuiApplication;
 
 namespace tl {
 
+// Sets XDG_RUNTIME_DIR, where no desktop login did, to a private folder of
+// the user's in the temporary folder, so Qt has one without a warning.
+void EnsureRuntimeFolder();
+
 // A QGuiApplication for this process when it has none yet, on the
 // offscreen platform unless QT_QPA_PLATFORM names another; the caller keeps
 // it alive while it draws. Null when the process already has one.

@@ -209,10 +209,12 @@ TEST_F(ClipboardTest, DuplicateInAutomaticLayoutPutsTheCopyInFrontOfItsSource) {
   EXPECT_EQ(copy->Selected, 0);
   EXPECT_EQ(copy->NeedsRedraw, 1);
   EXPECT_EQ(copy->Origin, f.images[2]->Origin) << "the flow places it";
-  EXPECT_EQ(f.d->CurrentImage, f.images[2]) << "the current image stays the selected one";
+  EXPECT_EQ(f.d->CurrentImage, copy) << "the information windows follow the copy";
   EXPECT_EQ(services.scrolledTo, std::vector<const LayoutObject*>{copy});
   EXPECT_EQ(services.arranges, 1);
   EXPECT_EQ(f.d->Modified, 1);
+  ASSERT_TRUE(UndoRestore(*f.d));
+  EXPECT_EQ(f.d->CurrentImage, f.images[2]) << "undo brings the current image back";
 }
 
 TEST_F(ClipboardTest, DuplicatesThatTheUserPlacesFollowTheirSourceCentredInTheView) {

@@ -398,7 +398,28 @@ TEST_F(LayoutRoundTrip, RelativeFoldersFollowTheLayoutFile) {
   EXPECT_FALSE(read->Modified);
   const ImageObject* first = AsImage(read->Objects.Head);
   ASSERT_TRUE(first);
-  EXPECT_EQ(std::filesystem::path(first->ImagePath).lexically_normal(), moved + "/A/one.jpg");
+  EXPECT_EQ(first->ImagePath, moved + "/A/one.jpg") << "no \"..\" is kept in the folder";
+}
+
+TEST_F(LayoutRoundTrip, AFolderReachedThroughALayoutFolderOutlivesIt) {
+  DocumentPtr doc = RichDocument();
+  doc->SaveRelativePath = 1;
+  std::filesystem::create_directories(dir_.File("Layouts"));
+  ASSERT_TRUE(SaveLayoutFile(dir_.File("Layouts/rel.qlf"), *doc));
+  // Read through "./../A/", then kept elsewhere with absolute folders.
+  DocumentPtr read = LoadLayoutFile(dir_.File("Layouts/rel.qlf"));
+  ASSERT_TRUE(read);
+  read->SaveRelativePath = 0;
+  ASSERT_TRUE(SaveLayoutFile(dir_.File("kept.qlf"), *read));
+  const std::string xml = test::ReadText(dir_.File("kept.qlf"));
+  EXPECT_EQ(xml.find("/../"), std::string::npos) << xml;
+
+  // The layouts' folder goes; the pictures stay where they are.
+  std::filesystem::rename(dir_.File("Layouts"), dir_.File("Renamed"));
+  const DocumentPtr again = LoadLayoutFile(dir_.File("kept.qlf"));
+  ASSERT_TRUE(again);
+  EXPECT_FALSE(again->Modified) << "no image was found missing";
+  EXPECT_EQ(ObjectCount(again->Objects), ObjectCount(read->Objects));
 }
 
 }  // namespace
