@@ -41,12 +41,20 @@ bool Describe(ImageObject& image, const ImageToAdd& file, LayoutServices& servic
   return true;
 }
 
-// Automatic rotation turns a quarter only where the flow gives the turned
-// box its own shape; a half turn is left to the user.
+// "Use Exif Information" shows the picture the way the camera was held,
+// whatever box it is given: the picture turns, and a box that is made from
+// the picture turns with it. The other modes choose a box's shape, so they
+// turn a quarter only where the flow gives the turned box its own shape,
+// and leave a half turn to the user.
 void AutoRotate(const LayoutDocument& d, ImageObject& image) {
   const int16_t turn = AutoRotationFor(image, d.AutoRotation);
-  if (turn != kTurnClockwise && turn != kTurnCounterClockwise) return;
-  if (d.Free || image.SizeMethod == kSizeFixed) return;
+  const bool quarter = turn == kTurnClockwise || turn == kTurnCounterClockwise;
+  if (d.AutoRotation == kAutoRotationExif && (quarter || turn == kTurnHalf)) {
+    image.RotateFlip = ApplyOrientationCommand(image.RotateFlip, turn);
+    if (quarter && image.SizeMethod != kSizeFixed) std::swap(image.Size.cx, image.Size.cy);
+    return;
+  }
+  if (!quarter || d.Free || image.SizeMethod == kSizeFixed) return;
   image.RotateFlip = ApplyOrientationCommand(image.RotateFlip, turn);
   std::swap(image.Size.cx, image.Size.cy);
 }

@@ -8,6 +8,7 @@
 
 #include "document/layout_document.h"
 #include "layout/image_geometry.h"
+#include "layout/orientation.h"
 #include "layout/page_geometry.h"
 #include "layout/paper_list.h"
 #include "layout/paper_table.h"
@@ -57,6 +58,8 @@ void Thumbnails(LayoutDocument& d, int32_t side) {
   m.LabelAlign = 1;
   m.FrameSetting = kFrameCustom;
   m.FrameRect = {0, 0, 0, kThumbnailLabelBand};
+  // Camera pictures taken upright show upright.
+  d.AutoRotation = kAutoRotationExif;
   d.AlignHorizontal = kAlignLeft;
   d.AlignHorizontalSpacing = 60;
   d.AlignVerticalSpacing = 110;
@@ -98,7 +101,7 @@ const StockTemplate kStockTemplates[] = {
        m.LabelLocation = kLocationBottom;
        m.FrameSetting = kFrameCustom;
        m.FrameRect = {0, 0, 0, kProofLabelBand};
-       d.AutoRotation = 1;
+       d.AutoRotation = kAutoRotationExif;
        d.AlignVertical = kAlignMiddle;
        d.Footer.DispDatePage = 1;
        d.Footer.Enabled = 1;

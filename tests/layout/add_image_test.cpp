@@ -141,7 +141,10 @@ TEST(AddImageFile, SizesTheBoxFromTheDefaultSettings) {
   }
 }
 
-TEST(AddImageFile, AutomaticRotationTurnsOnlyQuarterTurnsOfFlowedRelativeBoxes) {
+// The shape modes turn only quarter turns of flowed relative boxes; the
+// camera's orientation turns every picture upright, its box with it where
+// the box is made from the picture.
+TEST(AddImageFile, AutomaticRotation) {
   struct Case {
     const char* what;
     int16_t mode;
@@ -157,7 +160,11 @@ TEST(AddImageFile, AutomaticRotationTurnsOnlyQuarterTurnsOfFlowedRelativeBoxes) 
       {"fixed box", kWidthwaysClockwise, 0, kSizeFixed, 0, 0, {1260, 1260}},
       {"free layout", kWidthwaysClockwise, 1, kSizeRelative, 0, 0, {2400, 3600}},
       {"Exif quarter turn", kAutoRotationExif, 0, kSizeRelative, 6, kRotate90, {3600, 2400}},
-      {"Exif half turn is not applied", kAutoRotationExif, 0, kSizeRelative, 3, 0, {2400, 3600}},
+      {"Exif quarter turn counter-clockwise", kAutoRotationExif, 0, kSizeRelative, 8, kRotate270, {3600, 2400}},
+      {"Exif half turn", kAutoRotationExif, 0, kSizeRelative, 3, kRotate180, {2400, 3600}},
+      {"Exif turn in a fixed box: the box stays", kAutoRotationExif, 0, kSizeFixed, 6, kRotate90, {1260, 1260}},
+      {"Exif turn in free layout", kAutoRotationExif, 1, kSizeRelative, 6, kRotate90, {3600, 2400}},
+      {"Exif upright picture", kAutoRotationExif, 0, kSizeRelative, 1, 0, {2400, 3600}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
