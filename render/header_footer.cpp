@@ -28,7 +28,9 @@ std::string InkName(int16_t ink) {
 }
 
 std::string PrintInformationLine(const LayoutDocument& d, const PrintInformation* print) {
-  if (!print) return {};
+  // Without the printer's own lists (the layout view, a rendered preview)
+  // the line tells what the layout stored, as the printed page will.
+  if (!print) return FillPlaceholders(StringText(kPrintInformationString), {d.PrinterName, InkName(d.Color), d.MediaType});
   std::string media;
   for (const PrintMediaType& m : print->MediaTypes)
     if (m.Id == d.MediaTypeID) {

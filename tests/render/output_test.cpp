@@ -124,6 +124,12 @@ TEST_F(OutputTest, PdfHasAPagePerPageTheLabelTextAndImagesAtPrintResolution) {
   ComposeLabelText(*image);
   document_->PageNumber = 2;
   ASSERT_TRUE(PlacePicture(*document_, red_, {720, 4209 + 720, 1440, 4209 + 1440}));
+  // The header's print information line, as the layout stored it.
+  document_->PrinterName = "Studio 9";
+  document_->MediaType = "Glossy Photo";
+  document_->Color = kInkColor;
+  document_->Header.DispPrintInfo = 1;
+  document_->HeaderFooterStyle.FontName = "DejaVu Sans";
 
   const std::string pdf = Output("sheet.pdf");
   ASSERT_TRUE(RenderDocumentPdf(*document_, pdf));
@@ -131,6 +137,7 @@ TEST_F(OutputTest, PdfHasAPagePerPageTheLabelTextAndImagesAtPrintResolution) {
   EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
   EXPECT_NE(info.find("Page size:       595 x 842 pts"), std::string::npos) << info;
   const std::string text = Tool("pdftotext -f 1 -l 1 '" + pdf + "' -");
+  EXPECT_NE(text.find("Printer : Studio 9 Ink : Color Media Type : Glossy Photo"), std::string::npos) << text;
   EXPECT_NE(text.find("Number: 1"), std::string::npos) << text;
   EXPECT_NE(text.find("Name: harbour.jpg"), std::string::npos) << text;
 

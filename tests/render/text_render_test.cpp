@@ -240,8 +240,11 @@ TEST_F(HeaderFooterTest, ComposedTextJoinsTheShownParts) {
   band.DispText = band.DispPrintInfo = band.DispDatePage = 1;
   EXPECT_EQ(ComposeBandText(*document_, band, &print, today),
             "Proof\r\nPrinter : Studio 9  Ink : Duotint  Media Type : Matte\r\n5/3/24  @ / 4\r\n");
-  EXPECT_EQ(ComposeBandText(*document_, band, nullptr, today), "Proof\r\n\r\n5/3/24  @ / 4\r\n")
-      << "no print settings: an empty line";
+  document_->PrinterName = "Studio 9 (stored)";
+  document_->MediaType = "Matte (stored)";
+  EXPECT_EQ(ComposeBandText(*document_, band, nullptr, today),
+            "Proof\r\nPrinter : Studio 9 (stored)  Ink : Duotint  Media Type : Matte (stored)\r\n5/3/24  @ / 4\r\n")
+      << "a preview without the printer's lists shows what the layout stored";
   band.DispText = band.DispPrintInfo = 0;
   band.UseFixedDate = 1;
   band.FixedDate = {2023, 12, 24};
