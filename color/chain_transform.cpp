@@ -1,6 +1,8 @@
 #include "color/chain_transform.h"
 
+#include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "color/profile_open.h"
@@ -8,6 +10,10 @@
 
 namespace tl {
 namespace {
+
+constexpr unsigned kMaxConversionThreads = 16;
+// Below this many pixels per thread a thread costs more than it saves.
+constexpr int64_t kPixelsPerThread = 256 * 1024;
 
 // One profile as LittleCMS sees it in a multi-profile transform.
 struct Step {
@@ -72,6 +78,28 @@ void ClearFourthBytes(OffscreenBitmap& bitmap) {
   for (size_t i = 0; i < count; ++i) p[i * OffscreenBitmap::kBytesPerPixel + 3] = 0;
 }
 
+// Rows follow each other without padding: each thread converts one band of
+// whole rows in a single call. Small bitmaps (previews) are not worth a
+// thread.
+void ConvertRows(cmsHTRANSFORM transform, OffscreenBitmap& bitmap, int threads) {
+  const int64_t pixels = int64_t(bitmap.Width) * bitmap.Height;
+  const int64_t bands = std::clamp<int64_t>(std::min<int64_t>(threads, pixels / kPixelsPerThread), 1, bitmap.Height);
+  const auto convert = [&](int64_t band) {
+    const int64_t first = bitmap.Height * band / bands, last = bitmap.Height * (band + 1) / bands;
+    uint8_t* start = bitmap.Row(int32_t(first));
+    cmsDoTransform(transform, start, start, cmsUInt32Number((last - first) * bitmap.Width));
+  };
+  std::vector<std::thread> workers;
+  for (int64_t band = 1; band < bands; ++band) workers.emplace_back(convert, band);
+  convert(0);
+  for (std::thread& worker : workers) worker.join();
+}
+
+int ConversionThreads() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return int(std::clamp(cores, 1u, kMaxConversionThreads));
+}
+
 }  // namespace
 
 SharedTransform ChainTransform(const ProfileChain& chain) {
@@ -98,22 +126,22 @@ SharedTransform ChainTransform(const ProfileChain& chain) {
     profiles.push_back(step.Profile);
     intents.push_back(step.Intent);
   }
+  // Without the one-pixel cache a transform may convert rows on several
+  // threads at once.
   cmsHTRANSFORM built = cmsCreateExtendedTransform(nullptr, cmsUInt32Number(steps.size()), profiles.data(),
                                                   blackPoint.data(), intents.data(), adaptation.data(), nullptr, 0,
-                                                  input, output, 0);
+                                                  input, output, cmsFLAGS_NOCACHE);
   if (!built) return nullptr;
   SharedTransform transform(built, TransformDeleter());
   if (cacheable) cache.Keep(key, transform);
   return transform;
 }
 
-bool ApplyProfileChain(const ProfileChain& chain, OffscreenBitmap& bitmap) {
+bool ApplyProfileChain(const ProfileChain& chain, OffscreenBitmap& bitmap, int threads) {
   if (!bitmap.Pixels || bitmap.Width <= 0 || bitmap.Height <= 0) return false;
   const SharedTransform transform = ChainTransform(chain);
   if (!transform) return false;
-  // Rows follow each other without padding: one call converts them all.
-  const cmsUInt32Number pixels = cmsUInt32Number(size_t(bitmap.Width) * size_t(bitmap.Height));
-  cmsDoTransform(transform.get(), bitmap.Pixels.get(), bitmap.Pixels.get(), pixels);
+  ConvertRows(transform.get(), bitmap, threads > 0 ? threads : ConversionThreads());
   const bool cmykToRgb = cmsGetTransformInputFormat(transform.get()) == TYPE_CMYK_8 &&
                          cmsGetTransformOutputFormat(transform.get()) == TYPE_BGRA_8;
   if (cmykToRgb) ClearFourthBytes(bitmap);

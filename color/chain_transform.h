@@ -22,8 +22,10 @@ struct OffscreenBitmap;
 // LittleCMS cannot build it or an end's colour space has no bitmap format.
 SharedTransform ChainTransform(const ProfileChain& chain);
 
-// Converts `bitmap` in place; false when the chain has fewer than two
-// entries or its transform cannot be built.
-bool ApplyProfileChain(const ProfileChain& chain, OffscreenBitmap& bitmap);
+// Converts `bitmap` in place, its rows shared among `threads` threads (0:
+// one per core); the pixels are the same for any number of threads. False
+// when the chain has fewer than two entries or its transform cannot be
+// built.
+bool ApplyProfileChain(const ProfileChain& chain, OffscreenBitmap& bitmap, int threads = 0);
 
 }  // namespace tl

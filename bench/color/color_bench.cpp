@@ -1,8 +1,9 @@
 // color_bench: in-place conversion of a 24-megapixel 32-bit bitmap through
-// a source -> CMYK simulation -> printer chain, against a bare cmsDoTransform
-// loop over the same buffer with the same transform. Prints the speed of
-// each in Mpixel/s and their ratio; exits with 1 when the chain runs below
-// 0.9 of the bare loop.
+// a source -> CMYK simulation -> printer chain (its rows shared among the
+// cores), against one bare single-threaded cmsDoTransform call over the
+// same buffer with the same transform. Prints the speed of each in
+// Mpixel/s and their ratio; exits with 1 when the chain runs below 1.8
+// times the bare call on a machine of two cores or more.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "color/chain_transform.h"
@@ -30,7 +32,7 @@ constexpr int32_t kWidth = 6000;
 constexpr int32_t kHeight = 4000;  // 24 megapixels
 constexpr int32_t kPreviewWidth = 1024;
 constexpr int32_t kPreviewHeight = 768;
-constexpr double kRequiredRatio = 0.9;
+constexpr double kRequiredRatio = 1.8;
 
 // Everything the benchmarks share: profiles in a temporary colour folder,
 // a document whose image prints by application with CMYK simulation, and
@@ -188,7 +190,8 @@ int main(int argc, char** argv) {
   const auto chain = reporter.seconds.find("BM_MatchBitmap/min_time:2.000/real_time");
   if (bare == reporter.seconds.end() || chain == reporter.seconds.end()) return 0;
   const double ratio = bare->second / chain->second;
-  std::printf("\n24 Mpixel source -> CMYK simulation -> printer: MatchBitmap at %.3f x the bare cmsDoTransform loop "
-              "(required %.2f)\n", ratio, kRequiredRatio);
-  return ratio >= kRequiredRatio ? 0 : 1;
+  const unsigned cores = std::thread::hardware_concurrency();
+  std::printf("\n24 Mpixel source -> CMYK simulation -> printer on %u cores: MatchBitmap at %.3f x one bare "
+              "cmsDoTransform call (required %.2f with two cores or more)\n", cores, ratio, kRequiredRatio);
+  return cores < 2 || ratio >= kRequiredRatio ? 0 : 1;
 }

@@ -240,6 +240,22 @@ TEST_F(ChainTransformTest, TransformsAreReusedUntilAProfileChanges) {
   EXPECT_NE(transformOf(), first);
 }
 
+TEST_F(ChainTransformTest, RowsConvertedOnSeveralThreadsGiveTheSameBytes) {
+  Chain(Own("source.icc"), INTENT_PERCEPTUAL, Cmyk(), Own("paper.icc"));
+  ProfileChain chain;
+  ASSERT_TRUE(BuildProfileChain(*image_, kMatchOutput, {}, chain));
+  // Large enough for every thread to have a band, with an odd row count.
+  BitmapPtr one = OffscreenBitmapNew(1201, 997);
+  ASSERT_TRUE(one);
+  uint32_t seed = 7;
+  for (size_t i = 0; i < one->ByteSize(); ++i) one->Pixels[i] = uint8_t((seed = seed * 1664525u + 1013904223u) >> 24);
+  BitmapPtr many = OffscreenBitmapNew(one->Width, one->Height);
+  std::copy(one->Pixels.get(), one->Pixels.get() + one->ByteSize(), many->Pixels.get());
+  ASSERT_TRUE(ApplyProfileChain(chain, *one, 1));
+  ASSERT_TRUE(ApplyProfileChain(chain, *many, 4));
+  EXPECT_TRUE(std::equal(one->Pixels.get(), one->Pixels.get() + one->ByteSize(), many->Pixels.get()));
+}
+
 TEST_F(ChainTransformTest, AChainWithoutABitmapFormatOrTooShortFails) {
   ProfileChain chain;
   chain.Entries.push_back({OpenProfileFile(Own("source.icc")), 0, Own("source.icc"), "a"});
