@@ -38,7 +38,7 @@ int RunPrint(std::vector<std::string> arguments) {
     return UsageError(self, "--pdf prints to the PDF file destination");
 
   OpenedLayout opened;
-  if (!OpenLayoutArgument(operands[0], opened)) return kExitFailed;
+  if (!OpenLayoutArgument(operands[0], opened, false)) return kExitFailed;
   LayoutDocument* document = opened.Document.get();
 
   const std::string name = ChoosePrinter(printer, toPdf || printer == PdfFilePrinterName(), *document);

@@ -61,7 +61,7 @@ int RunRender(std::vector<std::string> arguments) {
   }
 
   OpenedLayout opened;
-  if (!OpenLayoutArgument(operands[0], opened)) return kExitFailed;
+  if (!OpenLayoutArgument(operands[0], opened, toPng)) return kExitFailed;
   LayoutDocument* document = opened.Document.get();
 
   if (toPdf) {

@@ -14,14 +14,16 @@ constexpr int kFailedToOpenFile = 10417;
 
 }  // namespace
 
-bool OpenLayoutArgument(const std::string& path, OpenedLayout& opened) {
+bool OpenLayoutArgument(const std::string& path, OpenedLayout& opened, bool previews) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) {
     std::fprintf(stderr, "%s: %s\n", path.c_str(), StringCopy(kFailedToOpenFile).c_str());
     return false;
   }
   opened.Application = EnsureGuiApplication();
-  opened.Document = LoadRenderedLayoutFile(path);
+  LayoutReadOptions options;
+  options.BuildPreviews = previews;
+  opened.Document = LoadRenderedLayoutFile(path, options);
   return opened.Document != nullptr;
 }
 

@@ -16,7 +16,8 @@ struct OpenedLayout {
 };
 
 // False, with the message on standard error, when the file is not there
-// or does not read.
-bool OpenLayoutArgument(const std::string& path, OpenedLayout& opened);
+// or does not read. Printing decodes every picture afresh at the size it
+// prints: `previews` is only for what draws the screen page.
+bool OpenLayoutArgument(const std::string& path, OpenedLayout& opened, bool previews = true);
 
 }  // namespace tl::cli

@@ -21,7 +21,10 @@ bool Resize(BitmapPtr& bitmap, const LSize& size) {
 BitmapPtr FinishDecode(const ImageObject& image, const DecodeRequest& request, BitmapPtr pixels, BitmapPtr mask,
                        int& message) {
   if (!pixels) return nullptr;
-  if (request.Requested && (!Resize(pixels, *request.Requested) || !Resize(mask, *request.Requested))) {
+  const bool covers = request.Covering && request.Requested && pixels->Width >= request.Requested->cx &&
+                      pixels->Height >= request.Requested->cy;
+  if (request.Requested && !covers &&
+      (!Resize(pixels, *request.Requested) || !Resize(mask, *request.Requested))) {
     message = kMessageNotEnoughMemory;
     return nullptr;
   }

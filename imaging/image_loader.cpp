@@ -11,6 +11,7 @@
 #include "imaging/image_codes.h"
 #include "imaging/import_extensions.h"
 #include "imaging/jpeg_reader.h"
+#include "imaging/pixel_matcher.h"
 #include "imaging/tiff_reader.h"
 
 namespace tl {
@@ -58,6 +59,9 @@ BitmapPtr DecodeImagePixels(ImageObject& image, int purpose, const LSize* reques
   request.Requested = requested ? &size : nullptr;
   request.Mask = mask;
   request.Matcher = matcher;
+  // Printing takes the smallest reduced decode that still gives the
+  // device's resolution.
+  request.Covering = purpose == kMatchOutput;
   BitmapPtr pixels = DecodeByCodec(image, request, message);
   if (!pixels) {
     if (mask) mask->reset();

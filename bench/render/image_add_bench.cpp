@@ -27,8 +27,7 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>  // after <cstdio>: it uses FILE and size_t
-
+#include "bench/render/camera_files.h"
 #include "document/layout_document.h"
 #include "document/undo_store.h"
 #include "imaging/builtin_extensions.h"
@@ -42,83 +41,12 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kWidth = 6000, kHeight = 4000;
 constexpr int kDefaultFiles = 100;
 constexpr int kDefaultRepeats = 3;
-constexpr int kJpegQuality = 90;
 constexpr double kRatioTarget = 0.6;
 constexpr double kGapTargetMs = 100;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// A photograph-like picture: smooth shapes under fine grain, so that the
-// file is as large and as slow to decode as a camera's.
-bool WritePhoto(const std::string& path, int variant) {
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  jpeg_stdio_dest(&info, out);
-  info.image_width = kWidth;
-  info.image_height = kHeight;
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, kJpegQuality, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<double> across(kWidth);
-  for (int x = 0; x < kWidth; ++x) across[size_t(x)] = std::sin(x * 0.0021 * (variant % 7 + 1));
-  std::vector<JSAMPLE> row(size_t(kWidth) * 3);
-  uint32_t seed = 12345u + uint32_t(variant);
-  for (int y = 0; y < kHeight; ++y) {
-    const double down = std::cos(y * 0.0017 + variant);
-    for (int x = 0; x < kWidth; ++x) {
-      seed = seed * 1664525u + 1013904223u;
-      const int grain = int(seed >> 28) - 8;
-      const double s = across[size_t(x)] * down;
-      JSAMPLE* p = &row[size_t(x) * 3];
-      p[0] = JSAMPLE(std::clamp(int(128 + 100 * s) + grain, 0, 255));
-      p[1] = JSAMPLE(std::clamp((x + y) * 255 / (kWidth + kHeight) + grain, 0, 255));
-      p[2] = JSAMPLE(std::clamp(int(170 - 60 * s) - grain, 0, 255));
-    }
-    JSAMPROW rows[] = {row.data()};
-    jpeg_write_scanlines(&info, rows, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  return std::fclose(out) == 0;
-}
-
-// The files, written where they are missing; each is read once so that
-// both runs find them in the page cache.
-std::vector<std::string> CameraFiles(int count) {
-  const fs::path folder = fs::path(TL_BENCH_CACHE_DIR) / "image_add_6000x4000";
-  fs::create_directories(folder);
-  std::vector<std::string> files;
-  std::vector<char> buffer(1 << 20);
-  for (int i = 0; i < count; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "IMG_%04d.jpg", i + 1);
-    const fs::path path = folder / name;
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-      std::fprintf(stderr, "writing %s\n", path.c_str());
-      const fs::path partial = folder / (std::string(name) + ".part");
-      if (!WritePhoto(partial.string(), i)) {
-        std::fprintf(stderr, "cannot write %s\n", partial.c_str());
-        std::exit(1);
-      }
-      fs::rename(partial, path);
-    }
-    std::ifstream in(path, std::ios::binary);
-    while (in.read(buffer.data(), std::streamsize(buffer.size()))) {
-    }
-    files.push_back(path.string());
-  }
-  return files;
-}
 
 int64_t StatusKilobytes(const char* field) {
   std::ifstream status("/proc/self/status");
@@ -259,7 +187,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--workers") == 0) workers = std::max(0, std::atoi(argv[i + 1]));
     if (std::strcmp(argv[i], "--repeat") == 0) repeats = std::max(1, std::atoi(argv[i + 1]));
   }
-  const std::vector<std::string> files = CameraFiles(count);
+  const std::vector<std::string> files = tl::bench::CameraFiles(count);
   double load[1] = {0};
   getloadavg(load, 1);
   std::vector<RunResult> serialRuns, loopRuns;
@@ -270,8 +198,8 @@ int main(int argc, char** argv) {
   const RunResult serial = Summary(serialRuns), loop = Summary(loopRuns);
   const double ratio = loop.Milliseconds / serial.Milliseconds;
 
-  std::printf("%d files of %d x %d pixels, %ld processors, load %.1f, fastest of %d runs each\n", count, kWidth,
-              kHeight, sysconf(_SC_NPROCESSORS_ONLN), load[0], repeats);
+  std::printf("%d files of %d x %d pixels, %ld processors, load %.1f, fastest of %d runs each\n", count, tl::bench::kCameraWidth,
+              tl::bench::kCameraHeight, sysconf(_SC_NPROCESSORS_ONLN), load[0], repeats);
   PrintRun("(a) serial:  ", serial);
   PrintRun("(b) add loop:", loop);
   std::printf("loop / serial: %.2f (target at most %.1f)\n", ratio, kRatioTarget);

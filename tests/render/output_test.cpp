@@ -110,8 +110,8 @@ std::string Tool(const std::string& command) {
 }
 
 TEST_F(OutputTest, PdfHasAPagePerPageTheLabelTextAndImagesAtPrintResolution) {
-  // A 6000 x 4000 picture printed 2 inches wide needs no more than 600
-  // pixels across at 300 dpi.
+  // A 6000 x 4000 picture printed 2 inches wide needs 600 pixels across at
+  // 300 dpi.
   const std::string big = WriteQuadrantJpeg(folder_, "harbour.jpg", 6000, 4000);
   ImageObject* image = PlacePicture(*document_, big, {720, 720, 1440, 1440 - 240 + 120});
   ASSERT_TRUE(image);
@@ -152,7 +152,13 @@ TEST_F(OutputTest, PdfHasAPagePerPageTheLabelTextAndImagesAtPrintResolution) {
     if (!(fields >> pageNumber >> number >> type >> width >> height >> color >> components >> bits >> encoding))
       continue;
     ++rows;
-    EXPECT_LE(width, 601) << line;
+    // On the first page the smallest reduced decode that covers the 600
+    // printed pixels (steps of an eighth of the picture), not the whole
+    // picture; the second page's picture is smaller than it prints.
+    if (pageNumber == 1) {
+      EXPECT_GE(width, 600) << line;
+      EXPECT_LE(width, 750) << line;
+    }
     EXPECT_EQ(encoding, "jpeg") << line;
   }
   EXPECT_EQ(rows, 2) << images;
