@@ -125,9 +125,9 @@ TEST_F(AppTest, StopKeyEndsGetImage) {
     QCoreApplication::sendEvent(doc->View(), &press);
   });
   Trigger(kCmdGetImage);
-  const int added = ImageCount(*doc->Layout());
-  EXPECT_GE(added, 1);
-  EXPECT_LT(added, 12);
+  // The loop may stop before its first add: the key comes while the first
+  // picture is still being read.
+  EXPECT_LT(ImageCount(*doc->Layout()), 12);
   EXPECT_FALSE(App().DocumentBusy());
 }
 

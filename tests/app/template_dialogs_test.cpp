@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -455,7 +456,13 @@ class OrganizeDialog : public TemplateDialogs {
     editor->selectAll();
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
-    QTest::qWait(20);  // the rename runs once the edit has closed
+    // The rename runs once the edit has closed, from the event queue.
+    QPointer<QLineEdit> closing(editor);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); }, 2000));
+    for (int i = 0; i < 3; ++i) {
+      QCoreApplication::sendPostedEvents();
+      QCoreApplication::processEvents();
+    }
   }
   std::unique_ptr<COrganizeTemplateDlg> dialog_;
 };
