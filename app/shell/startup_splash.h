@@ -29,7 +29,6 @@ class CStartupSplash : public QSplashScreen {
   void Poll();
   // The start-up is done: a splash that was never shown never will be.
   void Finish();
-  bool WasShown() const { return shown_; }
 
  private:
   void ShowNow();
