@@ -7,6 +7,7 @@
 #include "cli/cli_command.h"
 #include "cli/stderr_message_sink.h"
 #include "imaging/builtin_extensions.h"
+#include "render/library_versions.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ void PrintOverview(FILE* out) {
   std::fprintf(out, "usage: tessaline-cli COMMAND [OPTIONS] [ARGS]\n\ncommands:\n");
   std::fprintf(out, "  %-10s %s\n", "help", "show this list, or the usage of one command");
   for (const CliCommand& command : CliCommands()) std::fprintf(out, "  %-10s %s\n", command.Name, command.Summary);
-  std::fprintf(out, "\n\"tessaline-cli COMMAND --help\" shows the usage of a command.\n");
+  std::fprintf(out,
+               "\n\"tessaline-cli COMMAND --help\" shows the usage of a command, \"tessaline-cli --version\"\n"
+               "the version and the libraries in use; \"man tessaline-cli\" describes every command.\n");
 }
 
 void PrintUsage(const CliCommand& command) {
@@ -51,6 +54,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 2, argv + argc);
 
   if (name == "help" || name == "--help" || name == "-h") return RunHelp(args);
+  if (name == "--version") {
+    std::fputs(tl::VersionReport("tessaline-cli").c_str(), stdout);
+    return tl::cli::kExitOk;
+  }
   const CliCommand* command = FindCliCommand(name);
   if (!command) {
     std::fprintf(stderr, "tessaline-cli: no command \"%s\"\n", name.c_str());

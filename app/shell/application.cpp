@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cassert>
 
+#include "app/dialogs/about_dlg.h"
 #include "app/document/doc_manager.h"
 #include "app/document/gp_doc.h"
 #include "app/shell/app_prompts.h"
@@ -16,6 +17,7 @@
 #include "app/shell/main_frame.h"
 #include "app/shell/recent_files.h"
 #include "app/shell/single_instance.h"
+#include "app/shell/startup_splash.h"
 #include "color/application_profiles.h"
 #include "document/message_box.h"
 #include "imaging/builtin_extensions.h"
@@ -46,7 +48,7 @@ int32_t ScreenWidth() {
 
 }  // namespace
 
-CTessalineApp::CTessalineApp() {
+CTessalineApp::CTessalineApp() : splashDelay_(CStartupSplash::kDefaultDelay) {
   assert(!g_application);
   g_application = this;
   EnsureFolder(ConfigFolder());
@@ -62,6 +64,7 @@ CTessalineApp::~CTessalineApp() {
   // Documents before the frame: their windows live in it.
   documents_.reset();
   frame_.reset();
+  splash_.reset();
   g_application = nullptr;
 }
 
@@ -86,14 +89,23 @@ bool CTessalineApp::InitInstance(const std::vector<std::string>& arguments) {
 }
 
 bool CTessalineApp::InitInstance(const AppCommandLineInfo& info) {
+  splash_ = std::make_unique<CStartupSplash>(splashDelay_);
+  const bool started = StartUp(info);
+  splash_->Finish();
+  return started;
+}
+
+bool CTessalineApp::StartUp(const AppCommandLineInfo& info) {
   LoadTemplateLibrary();
   InstallBuiltInImportExtensions();
+  splash_->Poll();
   frame_ = std::make_unique<CMainFrame>(*this);
   if (!frame_->Create()) return false;
   if (!CheckApplicationProfiles()) return false;
   if (!LoadPreferences()) return false;
   frame_->SetQuickPrintPane(preferences_.quickPrint ? 10 : 9);
   CleanTemporaryFiles();
+  splash_->Poll();
   frame_->ShowStored();
   if (!ExtendedFormatsAlert()) return false;
   connect(documents_.get(), &CGPDocManager::DocumentsChanged, frame_.get(), [this] { frame_->Actions().Update(); });
@@ -236,10 +248,8 @@ void CTessalineApp::OpenRecent(int index) {
 }
 
 void CTessalineApp::About() {
-  QMessageBox::about(frame_.get(), QString::fromUtf8(StringText(kTitleString).data()),
-                     QStringLiteral("<b>Tessaline %1</b><p>Photographs laid out on printed pages: proofs, contact "
-                                    "sheets, cards and banners.</p><p>Qt %2</p>")
-                         .arg(QStringLiteral(TL_VERSION), QString::fromLatin1(qVersion())));
+  CAboutDlg dialog(frame_.get());
+  dialog.exec();
 }
 
 }  // namespace tl

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ class AppPrompts;
 class CGPDocManager;
 class CMainFrame;
 class CSingleInstance;
+class CStartupSplash;
 class RecentFileList;
 
 class CTessalineApp : public QObject {
@@ -44,6 +46,9 @@ class CTessalineApp : public QObject {
   bool InitInstance(const AppCommandLineInfo& info);
   // Writes the preferences and the user template types back.
   void ExitInstance();
+  // How long a start-up runs before the splash appears (set before
+  // InitInstance).
+  void SetSplashDelay(std::chrono::milliseconds delay) { splashDelay_ = delay; }
 
   PreferenceRecord& Preferences() { return preferences_; }
   CMainFrame* MainFrame() const { return frame_.get(); }
@@ -83,6 +88,8 @@ class CTessalineApp : public QObject {
   void ImagePreviewRequested(bool createIfClosed);
 
  private:
+  // The start-up steps of InitInstance, the splash aside.
+  bool StartUp(const AppCommandLineInfo& info);
   void RegisterCommands();
   void OpenCommand();
   void OpenRecent(int index);
@@ -103,6 +110,8 @@ class CTessalineApp : public QObject {
   std::unique_ptr<AppPrompts> prompts_;
   std::unique_ptr<CGPDocManager> documents_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<CStartupSplash> splash_;
+  std::chrono::milliseconds splashDelay_;
   std::vector<std::string> queuedHandOvers_;
   bool queueHandOvers_ = true;  // until start-up is done
   int32_t documentBusy_ = 0;

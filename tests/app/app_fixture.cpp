@@ -82,6 +82,8 @@ void AppTest::Start(const std::vector<std::string>& arguments) {
   auto prompts = std::make_unique<ScriptedPrompts>();
   prompts_ = prompts.get();
   app_->SetPrompts(std::move(prompts));
+  // A start-up slowed down by the sanitizers shows no splash in the tests.
+  app_->SetSplashDelay(std::chrono::hours(1));
   ASSERT_TRUE(app_->InitInstance(arguments));
   // Keys reach the application's shortcuts only in its active window.
   Frame().activateWindow();
