@@ -395,8 +395,14 @@ void CGPView::ReleaseBand(QPoint point, bool shift) {
 void CGPView::SelectionChanged() { document_.SelectionChanged(); }
 
 void CGPView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !Layout() || Busy() || Dragging(drag_)) return;
-  OpenEditor(event->position().toPoint());
+  if (event->button() != Qt::LeftButton || !Layout()) return;
+  // The second press of a double click may find the first one's drag
+  // still open; a drag that moved nothing was only a click.
+  if (Dragging(drag_)) {
+    if (drag_.Moved) return;
+    EndDrag();
+  }
+  if (!Busy()) OpenEditor(event->position().toPoint());
 }
 
 void CGPView::OpenEditor(QPoint point) {
