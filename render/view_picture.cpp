@@ -150,6 +150,7 @@ QRect ViewPicture::ShowDrag(LayoutDocument& d, const ScreenView& view, const Vie
   const QRect changed = shown_ | now;
   shown_ = now;
   if (changed.isEmpty()) return {};
+  composed_ = true;
   QPainter painter(&image_);
   painter.setClipRect(changed);
   painter.drawImage(changed.topLeft(), background_, changed);
@@ -171,7 +172,8 @@ QRect ViewPicture::ShowDrag(LayoutDocument& d, const ScreenView& view, const Vie
 }
 
 void ViewPicture::EndDrag() {
-  if (InDrag()) Invalidate();
+  if (composed_) Invalidate();
+  composed_ = false;
   background_ = QImage();
   layer_ = QImage();
   movers_.clear();

@@ -39,7 +39,8 @@ class ViewPicture {
   // Draws the dragged objects where they are now; returns the part of the
   // window that changed.
   QRect ShowDrag(LayoutDocument& document, const ScreenView& view, const ViewDrag& drag);
-  // The drag is over: the whole picture is drawn again at the next refresh.
+  // The drag is over: the whole picture is drawn again at the next refresh
+  // when the drag drew anything.
   void EndDrag();
   bool InDrag() const { return !background_.isNull(); }
 
@@ -68,6 +69,7 @@ class ViewPicture {
   QImage layer_;       // a move: the dragged objects alone, transparent around
   QPoint layerAt_;
   QRect shown_;  // where the dragged objects were drawn last
+  bool composed_ = false;  // a step drew over the picture
   std::unordered_set<const LayoutObject*> movers_;
 };
 

@@ -300,7 +300,8 @@ void CMainFrame::ShowStatus(CGPDoc* document, int kind) {
   }
   if (kind == kStatusSummary && view && ActiveChild() == document->Frame())
     navigator_->SetPages(view->CurrentPage(), document->Layout()->PageNumber);
-  UpdateCommands();
+  // The place or size of what a drag moves changes no command's state.
+  if (kind != kStatusMoving && kind != kStatusResizing) UpdateCommands();
 }
 
 QString CMainFrame::MainStatusText() const { return messagePane_->text(); }

@@ -119,5 +119,28 @@ TEST_F(ViewPictureTest, ResizeStepsDrawOnlyTheResizedImages) {
   EXPECT_EQ(Differing(picture.Image(), expected), 0);
 }
 
+// A press that never moves (a click, the first half of a double click)
+// leaves the picture as it is; a drag that drew is drawn again whole.
+TEST_F(ViewPictureTest, EndingADragRedrawsOnlyWhenTheDragDrew) {
+  const QRect whole(QPoint(0, 0), view.ClientSize);
+  Select({images[2]});
+  picture.Refresh(D(), view);
+  const QPoint start = Geometry().ToDevice(AreaCentre(ObjectArea(*images[2])));
+  for (const bool moves : {false, true}) {
+    SCOPED_TRACE(moves ? "moved" : "clicked");
+    drag = {};
+    ASSERT_TRUE(BeginDrag(drag, Geometry(), {images[2], kHitBody}, start));
+    picture.BeginDrag(D(), view, drag);
+    if (moves) {
+      ASSERT_TRUE(DragTo(drag, Geometry(), start + QPoint(15, 10), Services()));
+      picture.ShowDrag(D(), view, drag);
+    }
+    picture.EndDrag();
+    EXPECT_FALSE(picture.InDrag());
+    EXPECT_EQ(picture.Refresh(D(), view).boundingRect(), moves ? whole : QRect());
+    EXPECT_EQ(Differing(picture.Image(), Fresh()), 0);
+  }
+}
+
 }  // namespace
 }  // namespace tl::test
