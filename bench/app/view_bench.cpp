@@ -16,6 +16,7 @@
 #include <QImageWriter>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QString>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -70,10 +71,10 @@ std::string MakePage(const fs::path& folder, int count, int32_t box, bool free) 
   QImageWriter(QString::fromStdString(first), "jpeg").write(picture);
   std::vector<std::string> files;
   for (int i = 0; i < count; ++i) {
-    files.push_back((folder / ("p" + std::to_string(i) + ".jpg")).string());
+    files.push_back((folder / QStringLiteral("p%1.jpg").arg(i).toStdString()).string());
     fs::copy_file(first, files.back(), fs::copy_options::overwrite_existing);
   }
-  const std::string path = (folder / ("page" + std::to_string(count) + ".qlf")).string();
+  const std::string path = (folder / QStringLiteral("page%1.qlf").arg(count).toStdString()).string();
   tl::DocumentPtr d = tl::LoadRenderedLayoutFile(tl::InstalledTemplateFolder() + "/Contact Sheet A4.qlt");
   if (!d) return {};
   d->DocumentPath = path;
