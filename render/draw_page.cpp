@@ -17,6 +17,7 @@
 #include "render/printer_page.h"
 #include "render/qt_colors.h"
 #include "render/screen_page.h"
+#include "render/view_rulers.h"
 
 namespace tl {
 namespace {
@@ -76,30 +77,6 @@ void DrawGrid(QPainter& p, const PageDrawContext& c) {
   p.restore();
 }
 
-void InvertSquare(QPainter& p, QPoint topLeft) {
-  p.fillRect(QRect(topLeft, QSize(kHandleSide, kHandleSide)), Qt::black);
-}
-
-// The eight handles of a box: corners, then the middles of the sides.
-void DrawBoxHandles(QPainter& p, const QRect& r) {
-  const int half = kHandleSide / 2;
-  const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
-  const int cx = (l + rr) / 2, cy = (t + b) / 2;
-  const QPoint points[] = {{l, t}, {rr, t}, {rr, b}, {l, b}, {cx, t}, {rr, cy}, {cx, b}, {l, cy}};
-  p.save();
-  p.setCompositionMode(QPainter::RasterOp_NotDestination);
-  for (const QPoint& pt : points) InvertSquare(p, pt - QPoint(half, half));
-  p.restore();
-}
-
-void DrawLineHandles(QPainter& p, const FreeLineObject& line, const PageDrawContext& c) {
-  p.save();
-  p.setCompositionMode(QPainter::RasterOp_NotDestination);
-  InvertSquare(p, c.Map(line.End1) - QPoint(3, 3));
-  InvertSquare(p, c.Map(line.End2) - QPoint(2, 2));
-  p.restore();
-}
-
 // Thumbnails show where images go rather than what they hold when there is
 // nothing to show: a cell in the button-shadow colour.
 void FillCell(QPainter& p, const QRect& r) { p.fillRect(r, ToQColor(kThumbnailCellColor)); }
@@ -118,8 +95,8 @@ void DrawImage(QPainter& p, ImageObject& image, const QRect& rect, PageDrawConte
   DrawImageObject(p, image, rect, c);
   if (!image.CaptionString.empty()) DrawCaption(p, image, rect, c);
   if (!image.LabelText.empty()) DrawLabel(p, image, rect, c);
-  if (!view) return;
-  if (&image == c.document->CurrentImage) OutlineRect(p, rect.adjusted(-1, -1, 1, 1), view->FocusColor);
+  if (!view || !view->SelectionMarks) return;
+  if (&image == c.document->CurrentImage) DrawFocusRect(p, rect, view->FocusColor);
   if (image.Selected) DrawBoxHandles(p, rect);
 }
 
@@ -139,6 +116,7 @@ void DrawObjects(QPainter& p, PageDrawContext& c) {
   LayoutDocument& d = *c.document;
   // Screen decorations belong to the view, never to a thumbnail.
   const ScreenView* view = c.device == DrawDevice::Screen ? c.screen : nullptr;
+  const bool marks = view && view->SelectionMarks;
   // On screen only the current page is drawn, whatever reaches into it.
   const bool currentPageOnly = c.OnScreen() && !d.Banner;
   if (c.device == DrawDevice::Thumbnail && !HasImages(d))
@@ -146,6 +124,7 @@ void DrawObjects(QPainter& p, PageDrawContext& c) {
 
   for (LayoutObject* o : d.Objects) {
     if (currentPageOnly && PageOfY(d, o->Origin.y) != c.firstPage) continue;
+    if (view && view->ObjectShown && !view->ObjectShown(*o)) continue;
     if (ImageObject* image = AsImage(o)) {
       const QRect rect = c.Map(ObjectArea(*image));
       if (rect.intersects(c.sliceRect)) DrawImage(p, *image, rect, c, view);
@@ -153,11 +132,11 @@ void DrawObjects(QPainter& p, PageDrawContext& c) {
       const QRect rect = c.Map(FreeTextArea(*text));
       if (!rect.intersects(c.sliceRect)) continue;
       DrawFreeText(p, *text, c);
-      if (view && text->Selected) DrawBoxHandles(p, rect);
+      if (marks && text->Selected) DrawBoxHandles(p, rect);
     } else if (FreeLineObject* line = AsFreeLine(o)) {
       if (!c.Map(FreeLineArea(*line)).intersects(c.sliceRect)) continue;
       DrawFreeLine(p, *line, c);
-      if (view && line->Selected) DrawLineHandles(p, *line, c);
+      if (marks && line->Selected) DrawLineHandles(p, *line, c);
     }
   }
 }
@@ -204,10 +183,33 @@ void DrawViewDecorations(QPainter& p, const PageDrawContext& c) {
   const LayoutDocument& d = *c.document;
   if (d.ShowLayoutMargins) OutlineRect(p, c.layoutMarginRect, kLayoutMarginColor);
   if (d.ShowPrintMargins) OutlineRect(p, c.printMarginRect, kPrinterMarginColor);
-  if (c.device == DrawDevice::Screen && c.screen) DrawDeskAndShadow(p, c);
+  if (c.device == DrawDevice::Screen && c.screen) {
+    DrawDeskAndShadow(p, c);
+    if (c.screen->ShowRulers) DrawRulers(p, c);
+  }
 }
 
 }  // namespace
+
+void DrawScreenObjects(QPainter& painter, PageDrawContext& c) {
+  if (!c.document) return;
+  painter.save();
+  DrawObjects(painter, c);
+  painter.restore();
+}
+
+void DrawSelectionMarks(QPainter& p, LayoutObject& o, const PageDrawContext& c) {
+  const ColorRef focus = c.screen ? c.screen->FocusColor : kBlack;
+  if (ImageObject* image = AsImage(&o)) {
+    const QRect rect = c.Map(ObjectArea(*image));
+    if (image == c.document->CurrentImage) DrawFocusRect(p, rect, focus);
+    if (image->Selected) DrawBoxHandles(p, rect);
+  } else if (FreeTextObject* text = AsFreeText(&o); text && text->Selected) {
+    DrawBoxHandles(p, c.Map(FreeTextArea(*text)));
+  } else if (FreeLineObject* line = AsFreeLine(&o); line && line->Selected) {
+    DrawLineHandles(p, *line, c);
+  }
+}
 
 void DrawPage(QPainter& painter, PageDrawContext& c) {
   if (!c.document) return;

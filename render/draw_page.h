@@ -8,12 +8,19 @@
 #include <QPainter>
 
 #include "render/page_draw_context.h"
+#include "render/selection_marks.h"
 
 namespace tl {
 
 void DrawPage(QPainter& painter, PageDrawContext& context);
 
-// Selection handles: 5 x 5 squares that invert what lies under them.
-constexpr int kHandleSide = 5;
+// Step 7 of a screen draw alone: the objects of the current page that the
+// view shows (its ObjectShown filter), with their selection marks unless
+// the view leaves them out. What a drag draws over the page without them.
+void DrawScreenObjects(QPainter& painter, PageDrawContext& context);
+
+// The handles of a selected object and, for the current image, the focus
+// rectangle, where the object lies now.
+void DrawSelectionMarks(QPainter& painter, LayoutObject& object, const PageDrawContext& context);
 
 }  // namespace tl

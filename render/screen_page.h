@@ -34,6 +34,10 @@ struct ScreenView {
   int32_t UntitledNumber = 0;
   // Receives the frame title at every draw; empty: no frame to title.
   std::function<void(const std::string&)> SetFrameTitle;
+  // Which objects are drawn (empty: all) and whether the selection handles
+  // and the focus rectangle are: a drag draws the objects it moves itself.
+  std::function<bool(const LayoutObject&)> ObjectShown;
+  bool SelectionMarks = true;
 };
 
 // The paper's distance from the client area's edge when the page does not

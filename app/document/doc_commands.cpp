@@ -92,6 +92,7 @@ void CGPDoc::RegisterCommands() {
   RegisterLayoutCommands();
   RegisterImageCommands();
   RegisterViewCommands();
+  RegisterNavigationCommands();
 }
 
 void CGPDoc::SaveAsTemplate(bool askName) {
@@ -275,20 +276,6 @@ void CGPDoc::RegisterViewCommands() {
   sidePanel.Enabled = hasLayout;
   sidePanel.TextId = [this] { return sidePanelShown_ ? kHideLayoutMenu : kShowLayoutMenu; };
   handlers_.Add(kCmdShowLayoutMenu, sidePanel);
-
-  // Page navigation: each command only where it moves.
-  const auto page = [this] { return View() ? View()->CurrentPage() : 0; };
-  const auto last = [this] { return layout_ ? layout_->PageNumber - 1 : 0; };
-  const auto go = [this](int32_t to) {
-    if (!View()) return;
-    UndoClear();
-    View()->SetCurrentPage(to);
-    ShowStatus(kStatusSummary);
-  };
-  handlers_.Add(kCmdFirstPage, [go] { go(0); }, [page] { return page() > 0; });
-  handlers_.Add(kCmdPreviousPage, [go, page] { go(page() - 1); }, [page] { return page() > 0; });
-  handlers_.Add(kCmdNextPage, [go, page] { go(page() + 1); }, [page, last] { return page() < last(); });
-  handlers_.Add(kCmdLastPage, [go, last] { go(last()); }, [page, last] { return page() < last(); });
 }
 
 }  // namespace tl

@@ -81,6 +81,10 @@ class CGPDoc : public QObject {
   // commands' states brought up to date.
   void UpdateAllViews();
   void ShowStatus(int kind);
+  // The view changed the selection and repainted what changed itself: the
+  // status line, the commands and whatever follows the current image are
+  // brought up to date.
+  void SelectionChanged();
   // The frame title: the file name, or "Untitled-N".
   std::string Title() const;
 
@@ -94,6 +98,7 @@ class CGPDoc : public QObject {
   void RegisterLayoutCommands();
   void RegisterImageCommands();
   void RegisterViewCommands();
+  void RegisterNavigationCommands();
   // Runs `change` when the document has a layout and is not busy, then
   // arranges (when `arrange`), marks it modified and refreshes the views.
   void Edit(const std::function<bool(LayoutDocument&)>& change, bool arrange = true);

@@ -157,6 +157,14 @@ void CMainFrame::CreateBars() {
       child->Document().ShowStatus(kStatusSummary);
     }
   });
+  connect(navigator_, &CGPDialogBar::ZoomChosen, this, [this](int numerator, int denominator) {
+    CChildFrame* child = ActiveChild();
+    if (!child) return;
+    CGPView* view = child->View();
+    view->ChangeZoom({numerator, denominator});
+    navigator_->SetZoom(view->Status().ZoomNumerator, view->Status().ZoomDenominator);
+    UpdateCommands();
+  });
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -236,8 +244,9 @@ void CMainFrame::SavePlacement() {
 
 void CMainFrame::AddChild(CChildFrame* child) {
   connect(child->View(), &CGPView::ZoomChanged, this, [this, child] {
-    if (ActiveChild() == child)
-      navigator_->SetZoom(child->View()->Status().ZoomNumerator, child->View()->Status().ZoomDenominator);
+    if (ActiveChild() != child) return;
+    navigator_->SetZoom(child->View()->Status().ZoomNumerator, child->View()->Status().ZoomDenominator);
+    UpdateCommands();
   });
   mdi_->addSubWindow(child);
   child->showMaximized();
@@ -291,7 +300,8 @@ void CMainFrame::ShowStatus(CGPDoc* document, int kind) {
   }
   if (kind == kStatusSummary && view && ActiveChild() == document->Frame())
     navigator_->SetPages(view->CurrentPage(), document->Layout()->PageNumber);
-  UpdateCommands();
+  // The place or size of what a drag moves changes no command's state.
+  if (kind != kStatusMoving && kind != kStatusResizing) UpdateCommands();
 }
 
 QString CMainFrame::MainStatusText() const { return messagePane_->text(); }

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/shell/command_actions.h"
+#include "render/navigator_entries.h"
 #include "resources/command_ids.h"
 
 namespace tl {
@@ -15,10 +16,6 @@ namespace {
 constexpr int kZoomPresets[] = {1600, 800, 400, 200, 150, 100, 75, 66, 50, 33, 25, 12};
 constexpr int kZoomBoxChars = 9;
 constexpr int kPageBoxChars = 11;
-
-QString ZoomText(int numerator, int denominator) {
-  return QString::asprintf("%.2f%%", denominator > 0 ? numerator * 100.0 / denominator : 100.0);
-}
 
 }  // namespace
 
@@ -32,10 +29,15 @@ CGPDialogBar::CGPDialogBar(CommandActions& actions, QWidget* parent) : QWidget(p
   zoomIn_ = CommandButton(QStringLiteral("+"), kCmdZoomIn);
   zoomOut_ = CommandButton(QStringLiteral("-"), kCmdZoomOut);
   page_ = new QComboBox(this);
+  page_->setEditable(true);
+  page_->setInsertPolicy(QComboBox::NoInsert);
   page_->setMinimumContentsLength(kPageBoxChars);
   previous_ = CommandButton(QStringLiteral("<-"), kCmdPreviousPage);
   next_ = CommandButton(QStringLiteral("->"), kCmdNextPage);
   connect(page_, &QComboBox::activated, this, &CGPDialogBar::PageChosen);
+  connect(page_->lineEdit(), &QLineEdit::returnPressed, this, [this] { PageEntered(page_->currentText()); });
+  connect(zoom_, &QComboBox::activated, this, [this](int index) { ZoomEntered(zoom_->itemText(index)); });
+  connect(zoom_->lineEdit(), &QLineEdit::returnPressed, this, [this] { ZoomEntered(zoom_->currentText()); });
 
   QHBoxLayout* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 0, 4, 0);
@@ -61,9 +63,11 @@ QToolButton* CGPDialogBar::CommandButton(const QString& text, int commandId) {
 }
 
 void CGPDialogBar::SetPages(int current, int count) {
+  current_ = current;
+  count_ = count;
   page_->blockSignals(true);
   page_->clear();
-  for (int i = 1; i <= count; ++i) page_->addItem(QStringLiteral("%1 / %2").arg(i).arg(count));
+  for (int i = 0; i < count; ++i) page_->addItem(QString::fromStdString(PageEntryText(i, count)));
   if (count > 0) page_->setCurrentIndex(std::min(current, count - 1));
   page_->blockSignals(false);
   page_->setEnabled(count > 0);
@@ -71,16 +75,33 @@ void CGPDialogBar::SetPages(int current, int count) {
 }
 
 void CGPDialogBar::SetZoom(int numerator, int denominator) {
-  const QString text = ZoomText(numerator, denominator);
+  numerator_ = numerator;
+  denominator_ = denominator;
+  const QString text = QString::fromStdString(ZoomEntryText({numerator, denominator}));
+  zoom_->blockSignals(true);
   for (int i = 0; i < zoom_->count(); ++i) {
     const int percent = zoom_->itemText(i).chopped(1).toInt();
     if (int64_t(percent) * denominator == int64_t(numerator) * 100) {
       zoom_->setCurrentIndex(i);
+      zoom_->blockSignals(false);
       return;
     }
   }
   zoom_->setCurrentIndex(-1);
   zoom_->setEditText(text);
+  zoom_->blockSignals(false);
+}
+
+void CGPDialogBar::ZoomEntered(const QString& text) {
+  ZoomRatio zoom;
+  if (ParseZoomEntry(text.toStdString(), zoom)) emit ZoomChosen(zoom.Numerator, zoom.Denominator);
+  else SetZoom(numerator_, denominator_);
+}
+
+void CGPDialogBar::PageEntered(const QString& text) {
+  int32_t page = 0;
+  if (ParsePageEntry(text.toStdString(), count_, page)) emit PageChosen(page);
+  else SetPages(current_, count_);
 }
 
 void CGPDialogBar::UpdateButtons() {

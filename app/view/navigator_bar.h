@@ -1,6 +1,8 @@
 // CGPDialogBar: the navigator bar beside the tool bar -- the zoom box with
 // "+" and "-", and the page box with "<-" and "->". Its buttons send the
-// zoom and page commands; the boxes show the active view's zoom and page.
+// zoom and page commands; the boxes show the active view's zoom and page,
+// and take a zoom or a page typed in (or picked from their lists). What
+// cannot be read puts the previous entry back.
 #pragma once
 
 #include <QWidget>
@@ -27,15 +29,19 @@ class CGPDialogBar : public QWidget {
   void UpdateButtons();
 
   QComboBox* ZoomBox() const { return zoom_; }
+  QComboBox* PageBox() const { return page_; }
+
  signals:
   // A page (from 0) was chosen in the page box.
   void PageChosen(int page);
-
- public:
-  QComboBox* PageBox() const { return page_; }
+  // A zoom was typed or picked in the zoom box. The receiver answers with
+  // SetZoom, which also puts the entry back when it refused the zoom.
+  void ZoomChosen(int numerator, int denominator);
 
  private:
   QToolButton* CommandButton(const QString& text, int commandId);
+  void ZoomEntered(const QString& text);
+  void PageEntered(const QString& text);
 
   CommandActions& actions_;
   QComboBox* zoom_;
@@ -44,6 +50,8 @@ class CGPDialogBar : public QWidget {
   QToolButton* zoomOut_;
   QToolButton* previous_;
   QToolButton* next_;
+  int numerator_ = 1, denominator_ = 1;  // the zoom shown
+  int current_ = 0, count_ = 0;          // the page shown
 };
 
 }  // namespace tl
