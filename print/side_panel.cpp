@@ -408,6 +408,13 @@ bool PanelRefreshPrinters(SidePanel& p) {
   return false;
 }
 
+void PanelRefresh(SidePanel& p) {
+  if (!p.Document || !p.Settings) return;
+  p.Enabled.PaperLength = p.Document->Banner != 0;
+  PanelSyncPrinterProfiles(p);
+  p.TemplateRows = TemplateRows(p);
+}
+
 void PanelApply(SidePanel& p) {
   LayoutDocument& d = Doc(p);
   LRect margins = d.PrinterMargins;

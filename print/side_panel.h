@@ -93,6 +93,10 @@ void PanelSyncPrinterProfiles(SidePanel& panel);
 // replaced by the first listed one (true then).
 bool PanelRefreshPrinters(SidePanel& panel);
 
+// The layout changed elsewhere (a dialog, a command): the template
+// settings rows and the printer profile list's state follow it.
+void PanelRefresh(SidePanel& panel);
+
 // The printable margins of the printer's current settings (0 along a
 // banner's run), the layout margins where the layout follows the printer,
 // the page, PrintableRect, the arrangement and the template settings rows;

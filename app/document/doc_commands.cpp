@@ -92,6 +92,7 @@ void CGPDoc::RegisterCommands() {
   RegisterLayoutCommands();
   RegisterImageCommands();
   RegisterViewCommands();
+  RegisterColorCommands();
 }
 
 void CGPDoc::SaveAsTemplate(bool askName) {

@@ -11,6 +11,7 @@
 #include "color/image_color_management.h"
 #include "color/input_color_management.h"
 #include "color/intents.h"
+#include "color/output_color_settings.h"
 #include "color/profile_roles.h"
 #include "color/tone_tuning.h"
 #include "tests/color/color_test_support.h"
@@ -236,6 +237,30 @@ TEST_F(ColorDialogsTest, OutputTextsFollowWhoMatchesThePrinterColours) {
   const ColorDialogTexts texts = LoadColorDialogTexts();
   EXPECT_EQ(texts.IntentNames[2], "Relative Colorimetric");
   EXPECT_EQ(texts.ResetByInput, "Reset by Input settings.");
+}
+
+TEST_F(ColorDialogsTest, PrinterDriverModeParksThePrinterProfileChoice) {
+  document_->OutputPrinterControls = kByApplication;
+  document_->OutputPrinterProfileState = 2;
+  const ProfileLists output = ListProfiles(ProfileListSet::Output);
+  ASSERT_GE(output.Printer.size(), 3u);
+  OutputColorChoice choice = InitialOutputColorChoice(*document_, output);
+  EXPECT_EQ(choice.PrinterPosition, 2);
+  ChooseOutputMode(choice, false);
+  EXPECT_EQ(choice.PrinterPosition, 0);
+  ChooseOutputMode(choice, true);
+  EXPECT_EQ(choice.PrinterPosition, 2);
+
+  // Opened while the driver matches: "by Application" brings back the
+  // stored choice.
+  document_->OutputPrinterControls = kByPrinterDriver;
+  choice = InitialOutputColorChoice(*document_, output);
+  EXPECT_EQ(choice.PrinterPosition, 0);
+  ChooseOutputMode(choice, true);
+  EXPECT_EQ(choice.PrinterPosition, 2);
+  ConfirmOutputColorChoice(*document_, output, choice);
+  EXPECT_EQ(document_->OutputPrinterControls, kByApplication);
+  EXPECT_EQ(document_->OutputPrinterProfile, output.Printer[2].FileName);
 }
 
 TEST_F(ColorDialogsTest, TuningPreviewShowsTheLevelsAndFailsWithoutTheirProfiles) {
