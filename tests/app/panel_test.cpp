@@ -459,5 +459,47 @@ TEST_F(PanelTest, ColourDialogsRoundTrip) {
     }
 }
 
+// Pictures of the panel and the dialogs for a developer to look at (not
+// compared), in PNG files under the build folder.
+TEST_F(PanelTest, PicturesOfThePanelAndTheDialogs) {
+  const char* binary = std::getenv("TL_BINARY_DIR");
+  if (!binary) GTEST_SKIP() << "TL_BINARY_DIR is not set";
+  ASSERT_TRUE(Sheet(2));
+  Frame().resize(1280, 900);
+  Settle();
+  SelectObjects(Layout(), kSelectAllImages);
+  const QString folder = QString::fromStdString(std::string(binary) + "/screenshots/panel");
+  QDir().mkpath(folder);
+  const auto save = [folder](QWidget* widget, const char* name) {
+    QTest::qWait(20);
+    const QPixmap picture = widget->grab();
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_TRUE(picture.save(folder + "/" + name + ".png"));
+  };
+  save(Panel(), "side_panel");
+  save(Active()->Frame(), "layout_window");
+  Choose(Panel()->FeederCombo(), kSourceRoll);
+  Settle();
+  save(Panel(), "side_panel_banner");
+
+  WhenModal<CPrintPreferencesDlg>([&](CPrintPreferencesDlg* dialog) {
+    save(dialog, "print_preferences_paper");
+    dialog->Tabs()->setCurrentIndex(1);
+    save(dialog, "print_preferences_media");
+  });
+  Trigger(kCmdPrintPreferences);
+  WhenModal<COutputColorDlg>([&](COutputColorDlg* dialog) { save(dialog, "output_color_management"); });
+  Trigger(kCmdOutputColorManagement);
+  WhenModal<CInputColorDlg>([&](CInputColorDlg* dialog) { save(dialog, "input_color_management"); });
+  Trigger(kCmdInputColorManagement);
+  WhenModal<CImageColorDlg>([&](CImageColorDlg* dialog) { save(dialog, "image_color_management"); });
+  Trigger(kCmdImageColorManagement);
+  WhenModal<CToneTuningDlg>([&](CToneTuningDlg* dialog) {
+    Click(dialog->Modes()->button(kTuningCustom));
+    save(dialog, "color_tone_tuning");
+  });
+  Trigger(kCmdColorToneTuning);
+}
+
 }  // namespace
 }  // namespace tl::test
