@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "app/dialogs/color_controls.h"
@@ -457,6 +458,129 @@ TEST_F(PanelTest, ColourDialogsRoundTrip) {
     if (ImageObject* shown = AsImage(object)) {
       EXPECT_NE(shown->Preview.get(), before[i++]);
     }
+}
+
+// A print set up entirely in the program reaches the printer, and again
+// the same once the layout is saved, closed and reopened. Matched by the
+// program, the job tells the driver not to match again; left to the
+// driver, it does not.
+TEST_F(PanelTest, APrintSetUpInTheProgramPrintsTheSameAfterReopening) {
+  ASSERT_TRUE(Sheet(2));
+  CMainFormView* panel = Panel();
+  Choose(panel->FeederCombo(), kSourceMain);
+  Choose(panel->PaperSizeCombo(), kA3);
+  Choose(panel->MediaTypeCombo(), kGlossy);
+  Click(panel->LandscapeButton());
+  Settle();
+
+  bool seen = false;
+  WhenModal<CPrintPreferencesDlg>(
+      [](CPrintPreferencesDlg* dialog) {
+        dialog->Tabs()->setCurrentIndex(1);
+        Click(dialog->ModeButtons()->button(kModePhoto));
+        ClickOk(dialog->Buttons());
+      },
+      &seen);
+  Click(panel->PrintMoreButton());
+  Settle();
+  ASSERT_TRUE(seen);
+
+  // Matched by the program with the user's printer profile, chosen in the
+  // panel once the dialog allows it.
+  seen = false;
+  WhenModal<COutputColorDlg>(
+      [](COutputColorDlg* dialog) {
+        Click(dialog->ByApplication());
+        ClickOk(dialog->Buttons());
+      },
+      &seen);
+  Click(panel->ColorMoreButton());
+  Settle();
+  ASSERT_TRUE(seen);
+  const int studio = panel->PrinterProfileCombo()->findText("Studio Printer");
+  ASSERT_GT(studio, 0);
+  ChooseIndex(panel->PrinterProfileCombo(), studio);
+  Settle();
+
+  // The source profile's intent and a CMYK simulation for the images to
+  // come; custom tuning on the images there are.
+  seen = false;
+  WhenModal<CInputColorDlg>(
+      [](CInputColorDlg* dialog) {
+        ChooseIndex(dialog->SourceRow()->IntentCombo(), 1);
+        Click(dialog->Simulation()->Methods()->button(1));
+        ClickOk(dialog->Buttons());
+      },
+      &seen);
+  Trigger(kCmdInputColorManagement);
+  ASSERT_TRUE(seen);
+  SelectObjects(Layout(), kSelectAllImages);
+  seen = false;
+  WhenModal<CToneTuningDlg>(
+      [](CToneTuningDlg* dialog) {
+        Click(dialog->Modes()->button(kTuningCustom));
+        dialog->Slider(0)->setFocus();
+        QTest::keyClick(dialog->Slider(0), Qt::Key_Right);
+        ClickOk(dialog->Buttons());
+      },
+      &seen);
+  Trigger(kCmdColorToneTuning);
+  ASSERT_TRUE(seen);
+
+  const auto printed = [this] {
+    EXPECT_TRUE(Trigger(kCmdFilePrint));
+    const std::vector<ReceivedJob> jobs = NewJobs();
+    EXPECT_EQ(jobs.size(), 1u);
+    return jobs.empty() ? std::map<std::string, std::string>() : jobs[0].Attributes;
+  };
+  const std::map<std::string, std::string> first = printed();
+  ASSERT_FALSE(first.empty());
+  const std::string media = first.count("media-col") ? first.at("media-col") : "";
+  EXPECT_NE(media.find("x-dimension=29700 y-dimension=42000"), std::string::npos) << media;
+  EXPECT_NE(media.find("media-source=main"), std::string::npos) << media;
+  EXPECT_NE(media.find("media-type=photographic-glossy"), std::string::npos) << media;
+  EXPECT_EQ(first.count("orientation-requested") ? first.at("orientation-requested") : "", "landscape");
+  EXPECT_EQ(first.count("print-quality") ? first.at("print-quality") : "", "high");
+  EXPECT_EQ(first.count("cm-calibration") ? first.at("cm-calibration") : "", "true");
+
+  const std::string path = Folder() + "/set up in the program.qlf";
+  prompts_->SaveAsPaths.push_back(path);
+  ASSERT_TRUE(Trigger(kCmdFileSave));
+  ASSERT_TRUE(Trigger(kCmdFileClose));
+  ASSERT_EQ(Active(), nullptr);
+  prompts_->Layouts.push_back(path);
+  ASSERT_TRUE(Trigger(kCmdFileOpen));
+  ASSERT_NE(Active(), nullptr);
+  Settle();
+
+  const LayoutDocument& d = Layout();
+  EXPECT_EQ(d.OutputPrinterProfile, "Studio.icc");
+  EXPECT_EQ(Panel()->PrinterProfileCombo()->currentText(), "Studio Printer");
+  EXPECT_EQ(Panel()->PaperSizeCombo()->currentData().toInt(), kA3);
+  EXPECT_TRUE(Panel()->LandscapeButton()->isChecked());
+  EXPECT_EQ(d.InputSrcIntent, 2);
+  EXPECT_EQ(d.InputSimMethod, 1);
+  for (const LayoutObject* object : d.Objects)
+    if (const ImageObject* image = AsImage(object)) {
+      EXPECT_EQ(image->ColorTuneMode, kTuningCustom);
+    }
+
+  const std::map<std::string, std::string> again = printed();
+  for (const char* name : {"media-col", "orientation-requested", "print-quality", "print-color-mode", "cm-calibration"})
+    EXPECT_EQ(again.count(name) ? again.at(name) : "", first.count(name) ? first.at(name) : "") << name;
+
+  seen = false;
+  WhenModal<COutputColorDlg>(
+      [](COutputColorDlg* dialog) {
+        Click(dialog->ByPrinterDriver());
+        ClickOk(dialog->Buttons());
+      },
+      &seen);
+  Trigger(kCmdOutputColorManagement);
+  ASSERT_TRUE(seen);
+  const std::map<std::string, std::string> byDriver = printed();
+  EXPECT_EQ(byDriver.count("cm-calibration"), 0u);
+  EXPECT_EQ(byDriver.count("print-quality") ? byDriver.at("print-quality") : "", "high");
 }
 
 // Pictures of the panel and the dialogs for a developer to look at (not
