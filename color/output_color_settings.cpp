@@ -34,8 +34,16 @@ OutputColorChoice InitialOutputColorChoice(const LayoutDocument& document, const
   // The stored position names the entry; the recommended entry carries the
   // document's own name, so position 0 stands as it is.
   const int stored = document.OutputPrinterProfileState;
-  choice.PrinterPosition = choice.ByApplication && EntryAt(lists.Printer, stored) ? stored : 0;
+  choice.KeptPrinterPosition = EntryAt(lists.Printer, stored) ? stored : 0;
+  choice.PrinterPosition = choice.ByApplication ? choice.KeptPrinterPosition : 0;
   return choice;
+}
+
+void ChooseOutputMode(OutputColorChoice& choice, bool byApplication) {
+  if (byApplication == choice.ByApplication) return;
+  if (!byApplication) choice.KeptPrinterPosition = choice.PrinterPosition;
+  choice.ByApplication = byApplication;
+  choice.PrinterPosition = byApplication ? choice.KeptPrinterPosition : 0;
 }
 
 void ConfirmOutputColorChoice(LayoutDocument& document, const ProfileLists& lists, const OutputColorChoice& choice) {

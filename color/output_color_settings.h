@@ -16,7 +16,13 @@ struct OutputColorChoice {
   int MonitorPosition = 0;
   bool ByApplication = false;
   int PrinterPosition = 0;  // 0: "Recommended by ORVEX"
+  int KeptPrinterPosition = 0;  // the application's choice while the driver matches
 };
+
+// "by Application" and "by Printer Driver": while the driver matches, the
+// printer list shows its first entry (and is disabled) and the position
+// chosen before is kept for a return to "by Application".
+void ChooseOutputMode(OutputColorChoice& choice, bool byApplication);
 
 // The list position of `name` (file names compared exactly); else that of
 // `fallback`; else 0.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "color/tuning_profile_name.h"
+#include "imaging/offscreen_bitmap.h"
 
 namespace tl {
 
@@ -49,6 +50,12 @@ inline bool ToneTuningSlidersEnabled(const ToneTuningChoice& choice) { return ch
 // OK: every selected image takes the choice; off and automatic clear the
 // levels. The caller records the undo snapshot first.
 void ConfirmToneTuning(LayoutDocument& document, const ToneTuningChoice& choice);
+
+// The dialog's preview: the image's preview, at most `maxSide` pixels on
+// its longer side, matched for the screen as the choice would tune it
+// (custom tuning with its levels; the other modes untuned). Null when the
+// image has no preview or its colours cannot be matched.
+BitmapPtr TunedPreview(const ImageObject& image, const ToneTuningChoice& choice, int32_t maxSide);
 
 // The tuning profiles an image's conversion uses, in chain order: one
 // (kind, level) per non-zero level, only for custom tuning.

@@ -239,9 +239,11 @@ bool ApplyLayoutElement(LayoutDocument& d, LayoutKey key, std::string_view text,
     case K::OutputMonitorProfile:
       return Profile(text, d.OutputMonitorProfile, state, &d.OutputMonitorProfileState);
     case K::OutputPrinterControls: return WordInto(PrinterControlsWords(), text, d.OutputPrinterControls);
-    // The printer choice keeps its state: 0 (the recommended profile) and
-    // positive states both name their profile.
-    case K::OutputPrinterProfile: return Profile(text, d.OutputPrinterProfile, state);
+    // The file cannot tell the recommended entry from a chosen one: a named
+    // profile comes back chosen, so that the printer's recommendation for
+    // the paper does not replace it.
+    case K::OutputPrinterProfile:
+      return Profile(text, d.OutputPrinterProfile, state, &d.OutputPrinterProfileState);
     case K::CutLineMode: WordOr(CutLineModeWords(), text, d.CutLineMode, kCutLineOff); return true;
     case K::CutLineOthersType: d.CutLineOthersType = text == "Around Image" ? kCutAroundImage : kCutAtCorner; return true;
     case K::CutLineCornerLength: d.CutLineCornerLength = ReadInteger(text); return true;

@@ -184,6 +184,19 @@ std::vector<std::string> CupsDestinationNames() {
   return names;
 }
 
+std::vector<CupsDestinationModel> CupsDestinationModels() {
+  cups_dest_t* dests = nullptr;
+  const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+  std::vector<CupsDestinationModel> models;
+  for (int i = 0; i < count; ++i) {
+    if (dests[i].instance) continue;
+    const char* model = cupsGetOption("printer-make-and-model", dests[i].num_options, dests[i].options);
+    models.push_back({dests[i].name, model ? model : ""});
+  }
+  cupsFreeDests(count, dests);
+  return models;
+}
+
 std::string CupsDefaultDestination() {
   const char* name = cupsGetDefault2(CUPS_HTTP_DEFAULT);
   return name ? name : "";

@@ -26,6 +26,15 @@ bool IsPrinterUri(std::string_view name);
 
 // The names of the CUPS server's destinations; empty without a server.
 std::vector<std::string> CupsDestinationNames();
+
+// The CUPS server's destinations with the model the server keeps for each
+// (empty where it keeps none), asked of the server alone: no printer is
+// contacted.
+struct CupsDestinationModel {
+  std::string Name;
+  std::string Model;
+};
+std::vector<CupsDestinationModel> CupsDestinationModels();
 // The CUPS server's default destination; empty when there is none.
 std::string CupsDefaultDestination();
 

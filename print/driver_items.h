@@ -50,7 +50,10 @@ constexpr int32_t kAdjustCaptureMatching = 6;
 // Item 214 mode for matching in the driver.
 constexpr int32_t kManagementByDriver = 2;
 // Print modes of the "Mode :" buttons.
+// Print modes of the "Mode :" buttons; the layout keeps the chosen one in
+// AutoMode, where 0 leaves the printer's own.
 enum PrintModeCode : int32_t { kModePhoto = 1, kModeQuality = 2, kModeSpeed = 3 };
+constexpr bool IsPrintMode(int32_t mode) { return mode >= kModePhoto && mode <= kModeSpeed; }
 // Item 204 bits: "Standard"/"Maximum" may be chosen, "Centerd" may be chosen.
 constexpr int32_t kAreaChoiceBit = 1;
 constexpr int32_t kCenteredBit = 2;

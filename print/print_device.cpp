@@ -51,9 +51,10 @@ PrintDevicePtr ExtensionCreateDC(const DriverExtension& x, const LayoutDocument&
   for (const int32_t offered : x.Caps.Qualities)
     if (offered == quality) options.emplace_back("print-quality", std::to_string(quality));
   options.emplace_back("copies", "1");
-  // Pixels the program has matched for the printer must not be matched again.
-  if (x.State.ColorAdjust == kAdjustByApplication || x.State.ColorAdjust == kAdjustCaptureMatching)
-    options.emplace_back("cm-calibration", "true");
+  // Pixels the program has matched for the printer must not be matched
+  // again. The driver's colour adjustment cannot tell: capture-matching
+  // printing sets it whoever matches the output colours.
+  if (d.OutputPrinterControls == kByApplication) options.emplace_back("cm-calibration", "true");
   return device;
 }
 

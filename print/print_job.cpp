@@ -147,6 +147,7 @@ bool PreparePrintJob(LayoutDocument& d, PrinterSettings& settings, PrintJob& job
   DriverExtension& x = *settings.Extension;
   FallBackToA4(d);
   ApplyDocumentSettings(d, x);
+  TakeRecommendedProfile(d, settings);
 
   LRect margins{};
   if (!ReadPrintableMargins(x, margins)) return false;

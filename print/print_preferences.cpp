@@ -191,6 +191,8 @@ void ReadBack(PrintPreferences& p) {
     f.MediaTypeID = FieldOf(record, kInkMediaType);
     p.PrintMode = FieldOf(record, kInkPrintMode, p.PrintMode);
   }
+  // The layout keeps the mode, so that it prints the same once reopened.
+  if (!Range(x, kItemColorManagement).empty()) f.AutoMode = int16_t(p.PrintMode);
   ReadPrintableArea(p);
   f.HighSpeed = ExtensionGetData(x, kItemHighSpeed, record) ? FieldOf(record, kHighSpeedField) : 0;
   ReadControls(p);
@@ -359,7 +361,7 @@ bool OpenPrintPreferences(const LayoutDocument& d, const PrinterSettings& settin
     return false;
   }
   p.Settings.Printers = std::move(printers);
-  p.PrintMode = p.Settings.Extension->State.PrintMode;
+  p.PrintMode = IsPrintMode(p.Fields.AutoMode) ? p.Fields.AutoMode : p.Settings.Extension->State.PrintMode;
   GiveValues(p);
   return true;
 }
@@ -512,6 +514,7 @@ bool ApplyPrintPreferences(PrintPreferences& p, LayoutDocument& d, PrinterSettin
   StorePrintFields(p.Fields, d);
   d.PaperOrient = d.Orientation == kLandscape ? 1 : 0;
   StoreNames(settings, d);
+  TakeRecommendedProfile(d, settings);
   LRect margins{};
   if (ReadPrintableMargins(*settings.Extension, margins)) d.PrinterMargins = margins;
   // "Use current printer margin settings" follows the printer.

@@ -72,7 +72,7 @@ PrintPreferencesTexts LoadPrintPreferencesTexts();
 struct PrintPreferences {
   PrinterSettings Settings;  // the dialog's printer, with the printer list and its lists
   PrintFields Fields;
-  int32_t PrintMode = 2;  // "Photo" 1, "Quality" 2, "Speed" 3; kept in the setting block
+  int32_t PrintMode = 2;  // "Photo" 1, "Quality" 2, "Speed" 3; the layout keeps it in AutoMode
   LSize PageSize;         // from the paper, layout units
   LRect PrinterMargins;   // printable margins of item 30, layout units
   int16_t PaperLengthUnit = 1;  // the "Paper Length :" unit box: 1 mm, 2 inch

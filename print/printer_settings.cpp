@@ -66,16 +66,23 @@ bool OpenWithLists(PrinterSettings& s, const std::string& printerName, int mode,
 
 }  // namespace
 
-std::vector<PrinterEntry> ListPrinters() {
-  std::vector<std::string> names = CupsDestinationNames();
-  for (const std::string& uri : ExtraPrinterUris()) names.push_back(uri);
-  names.push_back(PdfFilePrinterName());
+std::vector<PrinterEntry> ListPrinters(const DriverExtension* opened) {
   std::vector<PrinterEntry> printers;
-  for (const std::string& name : names) {
-    const DriverExtensionPtr x = ExtensionLoad(name);
+  // The server answers for its own queues; asking each printer would make
+  // every list as slow as all printers together.
+  for (const CupsDestinationModel& dest : CupsDestinationModels())
+    printers.push_back({dest.Name, dest.Model.empty() ? dest.Name : dest.Model});
+  // Printers reached directly have no server to answer for them.
+  for (const std::string& uri : ExtraPrinterUris()) {
     std::string model;
-    if (x && ExtensionOpen(*x, kOpenPlain) && ExtensionGetDriverInfo(*x, model)) printers.push_back({name, model});
+    if (opened && opened->PrinterName == uri && ExtensionGetDriverInfo(*opened, model)) {
+      printers.push_back({uri, model});
+      continue;
+    }
+    const DriverExtensionPtr x = ExtensionLoad(uri);
+    if (x && ExtensionOpen(*x, kOpenPlain) && ExtensionGetDriverInfo(*x, model)) printers.push_back({uri, model});
   }
+  printers.push_back({PdfFilePrinterName(), PdfFileCapabilities().Model});
   return printers;
 }
 
@@ -86,7 +93,8 @@ bool PrinterSettingsOpen(PrinterSettings& s, const std::string& printerName) {
 bool PrinterSettingsLoad(LayoutDocument& d, PrinterSettings& s, const std::string& printerName) {
   s = {};
   if (!PrinterSettingsOpen(s, printerName)) return false;
-  s.Printers = ListPrinters();
+  s.Printers = ListPrinters(s.Extension.get());
+  TakeRecommendedProfile(d, s);
   ApplyPaperFields(d);
   return true;
 }
@@ -102,6 +110,8 @@ size_t PrinterSettingsDevMode(const PrinterSettings& s, std::string& block) {
 }
 
 bool ApplyDocumentSettings(const LayoutDocument& d, DriverExtension& x) {
+  // The preset first: the layout's own values, chosen after it, win.
+  if (!d.UserPreset.empty()) ApplyUserPreset(x, d.UserPreset);
   bool applied = ExtensionSetValue(x, kItemOrientation, d.Orientation == kLandscape ? 2 : 1);
   applied = ExtensionSetValue(x, kItemPaperSize, d.PaperSizeID) && applied;
   if (!x.Caps.MediaTypes.empty()) applied = ExtensionSetValue(x, kItemMediaType, d.MediaTypeID) && applied;
@@ -109,7 +119,13 @@ bool ApplyDocumentSettings(const LayoutDocument& d, DriverExtension& x) {
   if (ExtensionGetData(x, kItemInk, ink)) {
     ink.Fields[kInkSetFlag] = 1;
     if (d.Color != 0) ink.Fields[kInkCode] = d.Color;
+    if (IsPrintMode(d.AutoMode)) ink.Fields[kInkPrintMode] = d.AutoMode;
     applied = ExtensionSetData(x, kItemInk, ink) && applied;
+  }
+  ItemRecord management;
+  if (IsPrintMode(d.AutoMode) && ExtensionGetData(x, kItemColorManagement, management)) {
+    management.Fields[kManagementPrintMode] = d.AutoMode;
+    applied = ExtensionSetData(x, kItemColorManagement, management) && applied;
   }
   ItemRecord area;
   if (ExtensionGetData(x, kItemPrintableArea, area)) {
@@ -173,6 +189,13 @@ bool SettingsPaperList::LargestPaper(int32_t& width, int32_t& length) const {
     length = std::max(length, paper.Length);
   }
   return width > 0 && length > 0;
+}
+
+void TakeRecommendedProfile(LayoutDocument& d, const PrinterSettings& s) {
+  if (d.OutputPrinterProfileState != 0) return;
+  std::string name;
+  if (!FindPrinterProfile(MediaProfileQuery(s, d.MediaTypeID), name)) name.clear();
+  d.OutputPrinterProfile = name;
 }
 
 bool MediaProfileQuery::CurrentPrinterProfile(std::string& path) const {

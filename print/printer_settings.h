@@ -41,9 +41,11 @@ struct PrinterSettings {
 // white space (printers reached directly over IPP).
 constexpr const char* kExtraPrintersVariable = "TESSALINE_PRINTERS";
 
-// Every printer whose extension loads and reports its model: the CUPS
-// destinations, the extra printer URIs, and last the "PDF file" destination.
-std::vector<PrinterEntry> ListPrinters();
+// The printers to choose from: the CUPS server's destinations (with the
+// model the server keeps), every extra printer URI that answers with its
+// model, and last the "PDF file" destination. Only the extra URIs are
+// asked; `opened`, a printer open already, is not asked again.
+std::vector<PrinterEntry> ListPrinters(const DriverExtension* opened = nullptr);
 
 // Opens `printerName` for the document, fills the lists, and sets the page
 // size from the document's paper fields. False (settings emptied) when the
@@ -88,6 +90,12 @@ class SettingsPaperList : public PaperList {
  private:
   const DriverExtension& extension_;
 };
+
+// The recommended entry of the printer profiles ("Recommended by ORVEX",
+// state 0) names the profile the printer gives the document's media type:
+// that name is taken into OutputPrinterProfile, and an empty one where the
+// media type has none. Other choices are left alone.
+void TakeRecommendedProfile(LayoutDocument& document, const PrinterSettings& settings);
 
 // The recommended printer profile: the one the printer names for the
 // document's media type.

@@ -93,6 +93,7 @@ void CGPDoc::RegisterCommands() {
   RegisterImageCommands();
   RegisterViewCommands();
   RegisterNavigationCommands();
+  RegisterColorCommands();
 }
 
 void CGPDoc::SaveAsTemplate(bool askName) {

@@ -378,6 +378,19 @@ TEST_F(LayoutRoundTrip, EveryGroupReadsBackFieldForField) {
   EXPECT_EQ(test::ReadText(again), test::ReadText(path));
 }
 
+// A printer profile the user chose comes back chosen: the recommended
+// entry would give way to the printer's profile for the paper.
+TEST_F(LayoutRoundTrip, AChosenPrinterProfileStaysChosen) {
+  const DocumentPtr written = RichDocument();
+  written->OutputPrinterProfileState = 3;
+  const std::string path = dir_.File("chosen.qlf");
+  ASSERT_TRUE(SaveLayoutFile(path, *written));
+  const DocumentPtr read = LoadLayoutFile(path);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->OutputPrinterProfile, kRgbProfile);
+  EXPECT_GT(read->OutputPrinterProfileState, 0);
+}
+
 TEST_F(LayoutRoundTrip, RelativeFoldersFollowTheLayoutFile) {
   DocumentPtr doc = RichDocument();
   doc->SaveRelativePath = 1;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tests/imaging/fixtures.h"
@@ -79,6 +81,34 @@ TEST_F(CliPrintTest, ContactSheetPrintsOnTheIppPrinter) {
   const CliRun all = Cli("printers --json", "TESSALINE_PRINTERS=" + printer.Uri());
   EXPECT_NE(all.Output.find("\"name\":\"" + printer.Uri() + "\""), std::string::npos) << all.Output;
   EXPECT_NE(all.Output.find("\"name\":\"PDF file\""), std::string::npos);
+}
+
+TEST_F(CliPrintTest, PrintModeKeptInTheLayoutReachesThePrinter) {
+  if (!IppPrinter::Available()) GTEST_SKIP() << kNoIppPrinter;
+  IppPrinter printer;
+  ASSERT_TRUE(printer.Start(PhotoPrinterAttributes()));
+  std::string xml;
+  {
+    std::ifstream in(Layout());
+    xml.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const struct {
+    const char* mode;
+    const char* quality;
+  } cases[] = {{"1", "high"}, {"3", "draft"}};
+  for (const auto& c : cases) {
+    std::string edited = xml;
+    const std::string element = "<AutoMode>0</AutoMode>";
+    const size_t at = edited.find(element);
+    ASSERT_NE(at, std::string::npos);
+    edited.replace(at, element.size(), std::string("<AutoMode>") + c.mode + "</AutoMode>");
+    std::ofstream(Layout(), std::ios::trunc) << edited;
+    const CliRun printed = Cli("print " + Layout() + " --printer " + printer.Uri());
+    ASSERT_EQ(printed.Status, 0) << printed.Output;
+    const std::vector<ReceivedJob> jobs = printer.Jobs();
+    ASSERT_FALSE(jobs.empty());
+    EXPECT_EQ(jobs.back().Attributes.at("print-quality"), c.quality) << "mode " << c.mode;
+  }
 }
 
 TEST_F(CliPrintTest, ContactSheetPrintsIntoAPdfFile) {

@@ -16,8 +16,14 @@
 #include <memory>
 #include <sstream>
 
+#include "color/lcms_handles.h"
+#include "color/profile_places.h"
 #include "document/undo_store.h"
+#include "persistence/layout_reader.h"
+#include "persistence/layout_writer.h"
+#include "print/driver_items.h"
 #include "print/print_job.h"
+#include "print/print_preferences.h"
 #include "render/gui_application.h"
 #include "render/print_document.h"
 #include "resources/app_folders.h"
@@ -280,6 +286,107 @@ TEST_F(PrintJobTest, CaptureMatchingNeedsAColourPrinterOrTheUsersYes) {
   EXPECT_EQ(PrintDocument(*document_, settings), PrintResult::NotStarted);
   EXPECT_TRUE(sink_.Showed(kCaptureMatchingMayFail));
   EXPECT_TRUE(NewJobs().empty());
+}
+
+TEST_F(PrintJobTest, CalibrationModeOnlyWhenTheProgramMatchedThePrinterColours) {
+  TL_REQUIRE_SUITE_PRINTER();
+  // Camera pictures with capture data on a colour printer that offers
+  // capture-matching printing.
+  AsImage(document_->Objects.Head)->CaptureMatchingLevel = 6;
+  document_->InputSrcUseVdx = 1;
+  document_->Color = kInkColor;
+  PrinterSettings settings;
+  ASSERT_TRUE(PrinterSettingsLoad(*document_, settings, printer_->Uri()));
+  const struct {
+    int16_t controls;
+    const char* calibration;  // empty: not sent
+  } cases[] = {{kByPrinterDriver, ""}, {kByApplication, "true"}, {kByPrinterDriver, ""}};
+  for (const auto& c : cases) {
+    document_->OutputPrinterControls = c.controls;
+    ASSERT_EQ(PrintDocument(*document_, settings), PrintResult::Printed) << Messages();
+    EXPECT_EQ(settings.Extension->State.ColorAdjust, 6);
+    const std::vector<ReceivedJob> jobs = NewJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    const auto found = jobs[0].Attributes.find("cm-calibration");
+    EXPECT_EQ(found == jobs[0].Attributes.end() ? "" : found->second, c.calibration) << "output mode " << c.controls;
+  }
+}
+
+TEST_F(PrintJobTest, PrintModeAndUserPresetTravelWithTheLayout) {
+  TL_REQUIRE_SUITE_PRINTER();
+  TempFolder config;
+  setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+  LayoutDocument& d = *document_;
+  d.PrinterName = printer_->Uri();
+  PrinterSettings settings;
+  ASSERT_TRUE(PrinterSettingsLoad(d, settings, d.PrinterName));
+  settings.Printers.insert(settings.Printers.begin(), {printer_->Uri(), "Tessaline Test Photo 1"});
+  PrintPreferences prefs;
+  ASSERT_TRUE(OpenPrintPreferences(d, settings, prefs));
+  ASSERT_TRUE(ChoosePrintMode(prefs, kModeSpeed));
+  ASSERT_TRUE(SaveUserPresetAs(prefs, "Drafts"));
+  ASSERT_TRUE(ChoosePrintMode(prefs, kModePhoto));
+  ASSERT_TRUE(ApplyPrintPreferences(prefs, d, settings));
+  EXPECT_EQ(d.AutoMode, kModePhoto);
+  EXPECT_EQ(d.UserPreset, "Drafts");
+
+  // Printed from the layout file: by the program after reopening it, and
+  // by a layout that names only its preset.
+  const std::string path = cache_.File("modes.qlf");
+  const struct {
+    int16_t mode;
+    const char* quality;
+  } cases[] = {{kModePhoto, "high"}, {0, "draft"}};
+  for (const auto& c : cases) {
+    d.AutoMode = c.mode;
+    ASSERT_TRUE(SaveLayoutFile(path, d));
+    DocumentPtr reopened = LoadLayoutFile(path);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->AutoMode, c.mode);
+    PrinterSettings fresh;
+    ASSERT_TRUE(PrinterSettingsLoad(*reopened, fresh, reopened->PrinterName));
+    ASSERT_EQ(PrintDocument(*reopened, fresh), PrintResult::Printed) << Messages();
+    const std::vector<ReceivedJob> jobs = NewJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].Attributes.at("print-quality"), c.quality) << "mode " << c.mode;
+  }
+  unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(PrintJobTest, RecommendedPrinterProfileIsTheMediaTypes) {
+  TL_REQUIRE_SUITE_PRINTER();
+  // The printer names Glossy_Photo.icc for its glossy paper; the colour
+  // folder has it.
+  TempFolder colors;
+  ProfilePlaces places = DefaultProfilePlaces();
+  places.ColorFolders.insert(places.ColorFolders.begin(), colors.Path());
+  const ScopedProfilePlaces scope(places);
+  const ProfilePtr glossy(cmsCreate_sRGBProfile());
+  ASSERT_TRUE(cmsSaveProfileToFile(glossy.get(), colors.File("Glossy_Photo.icc").c_str()));
+
+  LayoutDocument& d = *document_;
+  d.OutputPrinterControls = kByApplication;
+  d.OutputPrinterProfileState = 0;  // "Recommended by ORVEX"
+  d.MediaTypeID = 3;
+  PrinterSettings settings;
+  ASSERT_TRUE(PrinterSettingsLoad(d, settings, printer_->Uri()));
+  EXPECT_EQ(d.OutputPrinterProfile, "Glossy_Photo.icc");
+  d.OutputPrinterProfile = "left over from another printer.icc";
+  PrintJob job;
+  ASSERT_TRUE(PreparePrintJob(d, settings, job));
+  BeginPrintJob(d, job);
+  EXPECT_EQ(job.Device->ColorSpace.ProfilePath, colors.File("Glossy_Photo.icc"));
+  EndPrintJob(d, job);
+
+  // A chosen profile stays chosen; plain paper recommends none.
+  d.OutputPrinterProfileState = 2;
+  d.OutputPrinterProfile = "chosen.icc";
+  TakeRecommendedProfile(d, settings);
+  EXPECT_EQ(d.OutputPrinterProfile, "chosen.icc");
+  d.OutputPrinterProfileState = 0;
+  d.MediaTypeID = kMediaPlain;
+  TakeRecommendedProfile(d, settings);
+  EXPECT_TRUE(d.OutputPrinterProfile.empty());
 }
 
 TEST_F(PrintJobTest, CancelBetweenPagesSendsNothing) {
