@@ -21,7 +21,9 @@ bool KnownOrder(int16_t order) {
 // leading separator; the root for a file in the root folder.
 std::string FolderName(std::string_view path) {
   const std::string_view folder = FolderOf(path);
-  return "/" + std::string(FileNameOf(folder));
+  std::string name = "/";
+  name += FileNameOf(folder);
+  return name;
 }
 
 int32_t ShownWidth(const ImageObject& image) {

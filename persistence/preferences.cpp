@@ -301,7 +301,10 @@ void ApplyLayout(LayoutDocument& d, SettingKey key, std::string_view v, ProfileT
 
 std::string Ints(std::initializer_list<int64_t> values) {
   std::string text;
-  for (int64_t v : values) text += (text.empty() ? "" : ",") + Int(v);
+  for (int64_t v : values) {
+    if (!text.empty()) text += ',';
+    text += Int(v);
+  }
   return text;
 }
 
