@@ -92,6 +92,7 @@ void CGPDoc::RegisterCommands() {
   RegisterLayoutCommands();
   RegisterImageCommands();
   RegisterViewCommands();
+  RegisterDialogCommands();
 }
 
 void CGPDoc::SaveAsTemplate(bool askName) {
