@@ -101,7 +101,10 @@ QImage FreeLineSample(const FreeLineValues& v, QSize size) {
   FreeLineObject line;
   int bad = 0;
   if (size.isEmpty() || !ReadFreeLine(v, line, bad)) return {};
-  const LRect area = FreeLineArea(line);
+  // The ends, with room for the pen and any arrow heads around them.
+  const int32_t room = line.Thickness * (1 + (line.ArrowMark != kArrowNone ? 3 * line.ArrowSize : 0));
+  const LRect area = {std::min(line.End1.x, line.End2.x) - room, std::min(line.End1.y, line.End2.y) - room,
+                      std::max(line.End1.x, line.End2.x) + room, std::max(line.End1.y, line.End2.y) + room};
   const double scale = std::min(size.width() * kSampleFill / std::max(1, area.Width()),
                                 size.height() * kSampleFill / std::max(1, area.Height()));
   PageDrawContext c;
