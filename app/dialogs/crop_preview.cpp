@@ -84,7 +84,9 @@ void CCropPreview::mousePressEvent(QMouseEvent* event) {
   keptAtStart_ = kept_;
   const bool inside = start_.x() > kept_.left && start_.x() < kept_.right && start_.y() > kept_.top &&
                       start_.y() < kept_.bottom;
-  drag_ = inside ? Drag::Move : Drag::Draw;
+  // While the whole picture is kept there is nothing to move: a drag draws.
+  const bool whole = kept_ == LRect{0, 0, pixels_.cx, pixels_.cy};
+  drag_ = inside && !whole ? Drag::Move : Drag::Draw;
 }
 
 void CCropPreview::mouseMoveEvent(QMouseEvent* event) {

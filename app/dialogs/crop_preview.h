@@ -1,6 +1,7 @@
 // CCropPreview: the picture of the crop dialog with the part to keep drawn
-// on it. Dragging outside that part draws a new one; dragging inside it
-// moves it. Everything is reported in pixels of the picture.
+// on it. Dragging outside that part (or anywhere while the whole picture is
+// kept) draws a new one; dragging inside it moves it. Everything is
+// reported in pixels of the picture.
 #pragma once
 
 #include <QImage>
