@@ -25,6 +25,7 @@ constexpr int kUnitNames[] = {10101, 10102};  // "mm", "inch"
 constexpr int kAutomaticString = 41119;
 constexpr int kPercentString = 41154;  // "%d%%"
 constexpr int kHelpString = 41001;     // "?"
+constexpr int kApplicationFont = 10606;
 constexpr QSize kSwatch(28, 14);
 
 }  // namespace
@@ -63,10 +64,13 @@ void FillLineHeightCombo(QComboBox* combo, int percent) {
 
 void FillFontCombo(QComboBox* combo, const std::string& current) {
   combo->clear();
+  // Without a name the text is drawn in the application font; a name the
+  // system lacks is shown as it is. Either is kept until the user picks one.
+  const QString shown = current.empty() ? DialogText(kApplicationFont) : QText(current);
   QStringList families = QFontDatabase::families();
-  if (!current.empty() && !families.contains(QText(current))) families.prepend(QText(current));
+  if (!families.contains(shown)) families.prepend(shown);
   combo->addItems(families);
-  combo->setCurrentIndex(std::max(0, combo->findText(QText(current))));
+  combo->setCurrentIndex(std::max(0, combo->findText(shown)));
 }
 
 QLineEdit* NewEdit(const std::string& text, const char* objectName, int minimumWidth) {
@@ -113,6 +117,7 @@ CColorButton::CColorButton(AppPrompts& prompts, ColorRef color, QWidget* parent)
     : QPushButton(parent), prompts_(prompts), color_(color) {
   setAutoDefault(false);
   setIconSize(kSwatch);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   SetColor(color);
   connect(this, &QPushButton::clicked, this, &CColorButton::Choose);
 }

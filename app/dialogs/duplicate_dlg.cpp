@@ -27,6 +27,7 @@ CDuplicateDlg::CDuplicateDlg(QWidget* parent) : QDialog(parent), countEdit_(NewE
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &CDuplicateDlg::Ok);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  setMinimumWidth(320);
   SelectEdit(countEdit_);
 }
 

@@ -66,6 +66,7 @@ CHeaderFooterDlg::CHeaderFooterDlg(AppPrompts& prompts, HeaderFooterValues value
   for (QToolButton* b : {bold_, italic_, underline_}) styleRow->addWidget(b);
   styleRow->addStretch(1);
   auto* style = new QFormLayout;
+  style->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   style->addRow(DialogText(kFont), font_);
   style->addRow(DialogText(kSize), size_);
   style->addRow(DialogText(kLineHeight), lineHeight_);

@@ -51,6 +51,7 @@ CLengthDlg::CLengthDlg(BannerLengthValues values, Apply apply, QWidget* parent)
   });
   connect(buttons, &QDialogButtonBox::accepted, this, &CLengthDlg::Ok);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  setMinimumWidth(320);
   ShowValues();
 }
 
