@@ -49,6 +49,7 @@
 #include "layout/typed_length.h"
 #include "layout/units.h"
 #include "persistence/layout_writer.h"
+#include "render/layout_io.h"
 #include "render/screen_page.h"
 #include "resources/command_ids.h"
 #include "tests/app/app_fixture.h"
@@ -631,6 +632,83 @@ TEST_F(ObjectDialogs, TheStampPictureIsChosenPreviewedAndPlaced) {
   EXPECT_EQ(d.ImageStampSettings, 1);
   EXPECT_EQ(d.ImageStampSize, (LSize{283, 142}));
   EXPECT_EQ(UndoChangeCode(d), kUndoImageStamp);
+}
+
+// What the issue promises: a decorated contact sheet built with the
+// dialogs alone, saved, and read back as it was made.
+TEST_F(ObjectDialogs, ADecoratedContactSheetIsBuiltWithTheDialogsAlone) {
+  LayoutDocument& d = Sheet(4);
+  Trigger(kCmdSelectAll);
+  Run<CImageSizeDlg>(kCmdImageSize, [](CImageSizeDlg* dialog) {
+    Type(dialog, "widthEdit", "60");
+    Ok(dialog);
+  });
+  Run<CLabelsDlg>(kCmdLabels, [](CLabelsDlg* dialog) {
+    Choose(dialog, "presetCombo", 6);  // "Number - Name"
+    Ok(dialog);
+  });
+  Run<CCaptionDlg>(kCmdCaption, [](CCaptionDlg* dialog) {
+    Type(dialog, "captionEdit", "Harbour");
+    Ok(dialog);
+  });
+  Run<CFreeTextDlg>(kCmdInsertFreeText, [](CFreeTextDlg* dialog) {
+    QTest::keyClicks(dialog->findChild<QPlainTextEdit*>("textEdit"), "Summer 2024");
+    Ok(dialog);
+  });
+  Run<CFreeLineDlg>(kCmdInsertFreeLine, [](CFreeLineDlg* dialog) {
+    Click<QRadioButton>(dialog, "arrowMark1Radio");
+    Ok(dialog);
+  });
+  ASSERT_TRUE(WritePhoto(Folder() + "/logo.jpg", 40, 20));
+  prompts_->StampPictures.push_back(Folder() + "/logo.jpg");
+  Run<CImageStampDlg>(kCmdImageStamp, [](CImageStampDlg* dialog) {
+    Click<QRadioButton>(dialog, "inUseRadio");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("chooseButton"), Qt::LeftButton);
+    Click<QRadioButton>(dialog, "manualRadio");
+    Type(dialog, "widthEdit", "10");
+    Ok(dialog);
+  });
+  Run<CHeaderFooterDlg>(kCmdHeaderFooter, [](CHeaderFooterDlg* dialog) {
+    dialog->findChild<QPlainTextEdit*>("headerTextEdit")->setPlainText("Proof");
+    dialog->findChild<QCheckBox*>("headerTextCheck")->setChecked(true);
+    dialog->findChild<QCheckBox*>("footerDatePageCheck")->setChecked(true);
+    Ok(dialog);
+  });
+  Run<CCutoffLinesDlg>(kCmdCutoffLines, [](CCutoffLinesDlg* dialog) {
+    Click<QRadioButton>(dialog, "othersRadio");
+    Ok(dialog);
+  });
+  if (const char* folder = std::getenv("TL_DIALOG_SHOTS"))
+    Frame().grab().save(QString::fromLocal8Bit(folder) + "/decorated_sheet.png");
+
+  const std::string path = Folder() + "/decorated.qlf";
+  prompts_->SaveAsPaths.push_back(path);
+  Trigger(kCmdFileSaveAs);
+  DocumentPtr read = LoadRenderedLayoutFile(path);
+  ASSERT_TRUE(read);
+  int images = 0, texts = 0, lines = 0;
+  for (const LayoutObject* o : read->Objects) {
+    if (const ImageObject* image = AsImage(o)) {
+      ++images;
+      EXPECT_EQ(image->LabelItems, 0x3);
+      EXPECT_EQ(image->CaptionString, "Harbour");
+      // Fitted into 60 mm by the current picture's proportions.
+      EXPECT_LE(image->Size.cx, 850);
+      EXPECT_LE(image->Size.cy, 319);
+    }
+    if (const FreeTextObject* text = AsFreeText(o)) texts += text->String == "Summer 2024";
+    if (const FreeLineObject* line = AsFreeLine(o)) lines += line->ArrowMark == kArrowOneSide;
+  }
+  EXPECT_EQ(images, 4);
+  EXPECT_EQ(texts, 1);
+  EXPECT_EQ(lines, 1);
+  EXPECT_EQ(read->ImageStampInUse, 1);
+  EXPECT_EQ(read->ImageStampSize.cx, 142);
+  EXPECT_EQ(read->Header.Text, "Proof");
+  EXPECT_EQ(read->Header.DispText, 1);
+  EXPECT_EQ(read->Footer.DispDatePage, 1);
+  EXPECT_EQ(read->CutLineMode, kCutLineOthers);
+  EXPECT_EQ(Saved(*read), Saved(d)) << "the file holds the layout as it was made";
 }
 
 // Every dialog, changed and cancelled, leaves the layout as it was.
