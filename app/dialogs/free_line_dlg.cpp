@@ -27,6 +27,7 @@ constexpr int kSizeNames[] = {41171, 41172, 41173};  // "Large", "Middle", "Smal
 constexpr int16_t kSizeCodes[] = {kArrowLarge, kArrowMiddle, kArrowSmall};
 constexpr int kSampleTitle = 41174, kSolid = 41175, kDash = 41176, kColor = 41124;
 constexpr QSize kIconSize(56, 20);
+constexpr QSize kArrowIconSize(56, 28);
 constexpr QSize kSampleSize(300, 110);
 
 // The picture of an image button: a short line drawn with `values`.
@@ -38,12 +39,23 @@ QIcon LineIcon(FreeLineValues values) {
   return QIcon(QPixmap::fromImage(FreeLineSample(values, kIconSize)));
 }
 
-QToolButton* ImageButton(const QIcon& icon, const QString& tip, const char* name) {
+// The picture of an arrow type button: a short, thick line whose head is
+// big enough in the icon to tell filled from open and sharp from square.
+QIcon ArrowIcon(FreeLineValues values) {
+  values.Length = "100";
+  values.Unit = 1;  // mm
+  values.Angle = "0";
+  values.Thickness = "100";
+  values.ArrowSize = kArrowSmall;
+  return QIcon(QPixmap::fromImage(FreeLineSample(values, kArrowIconSize)));
+}
+
+QToolButton* ImageButton(const QIcon& icon, QSize iconSize, const QString& tip, const char* name) {
   auto* button = new QToolButton;
   button->setObjectName(name);
   button->setCheckable(true);
   button->setIcon(icon);
-  button->setIconSize(kIconSize);
+  button->setIconSize(iconSize);
   button->setToolTip(tip);
   return button;
 }
@@ -74,7 +86,7 @@ CFreeLineDlg::CFreeLineDlg(AppPrompts& prompts, FreeLineValues values, Apply app
   auto* styleRow = new QHBoxLayout;
   for (int16_t s : {kLineSolid, kLineDash}) {
     plain.Style = s;
-    QToolButton* b = ImageButton(LineIcon(plain), DialogText(s == kLineSolid ? kSolid : kDash),
+    QToolButton* b = ImageButton(LineIcon(plain), kIconSize, DialogText(s == kLineSolid ? kSolid : kDash),
                                  s == kLineSolid ? "solidButton" : "dashButton");
     style_->addButton(b, s);
     styleRow->addWidget(b);
@@ -92,7 +104,7 @@ CFreeLineDlg::CFreeLineDlg(AppPrompts& prompts, FreeLineValues values, Apply app
   arrow.ArrowMark = kArrowOneSide;
   for (int type = 0; type < kArrowTypeCount; ++type) {
     ChooseArrowType(arrow, type);
-    QToolButton* b = ImageButton(LineIcon(arrow), QString(), QStringLiteral("arrowType%1Button").arg(type).toUtf8().constData());
+    QToolButton* b = ImageButton(ArrowIcon(arrow), kArrowIconSize, QString(), QStringLiteral("arrowType%1Button").arg(type).toUtf8().constData());
     arrowType_->addButton(b, type);
     typeRow->addWidget(b);
   }

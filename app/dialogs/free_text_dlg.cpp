@@ -15,6 +15,7 @@
 
 #include "app/dialogs/dialog_controls.h"
 #include "document/text_choices.h"
+#include "render/qt_colors.h"
 
 namespace tl {
 namespace {
@@ -25,8 +26,9 @@ constexpr int kLineHeight = 41141, kColumnar = 41142, kAngle = 41143, kBackgroun
 constexpr int kOff = 41145, kInUse = 41146, kStyle = 41147;
 constexpr int kBold = 41148, kItalic = 41149, kUnderline = 41150;
 constexpr int kLeft = 41151, kCenter = 41152, kRight = 41153;
-
-
+// The text box shows the chosen face at a size that stays readable in it.
+constexpr int kEditorPointSize = 11;
+constexpr Qt::Alignment kEditorAlign[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 
 }  // namespace
 
@@ -100,6 +102,14 @@ CFreeTextDlg::CFreeTextDlg(AppPrompts& prompts, FreeTextValues values, Apply app
   connect(size_, &QComboBox::activated, this, [this] { ChooseFreeTextSize(values_, SizeOfCombo(size_)); });
   connect(lineHeight_, &QComboBox::activated, this,
           [this] { ChooseLineHeightPercent(values_, lineHeight_->currentData().toInt()); });
+  const auto restyle = [this] {
+    ReadControls();
+    ShowEditorStyle();
+  };
+  connect(font_, &QComboBox::activated, this, restyle);
+  connect(justify_, &QButtonGroup::idClicked, this, restyle);
+  for (QToolButton* face : {bold_, italic_, underline_}) connect(face, &QToolButton::clicked, this, restyle);
+  connect(color_, &CColorButton::ColorChosen, this, restyle);
   connect(background_, &QButtonGroup::idClicked, this, [this] {
     ReadControls();
     ShowValues();
@@ -122,6 +132,24 @@ void CFreeTextDlg::ShowValues() {
   backgroundColor_->SetColor(values_.BackgroundColor);
   backgroundColor_->setEnabled(values_.Background != 0);
   color_->SetColor(values_.FontColor);
+  ShowEditorStyle();
+}
+
+// The text is edited in its font, face, colour and alignment, so the box
+// reads as the text will print.
+void CFreeTextDlg::ShowEditorStyle() {
+  QFont font(QText(values_.FontName));
+  font.setPointSize(kEditorPointSize);
+  font.setBold(values_.Face & kFaceBold);
+  font.setItalic(values_.Face & kFaceItalic);
+  font.setUnderline(values_.Face & kFaceUnderline);
+  text_->setFont(font);
+  QPalette palette = text_->palette();
+  palette.setColor(QPalette::Text, ToQColor(values_.FontColor));
+  text_->setPalette(palette);
+  QTextOption option = text_->document()->defaultTextOption();
+  option.setAlignment(kEditorAlign[JustifyButtonId(values_.Justify)]);
+  text_->document()->setDefaultTextOption(option);
 }
 
 void CFreeTextDlg::ReadControls() {

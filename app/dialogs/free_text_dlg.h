@@ -29,6 +29,7 @@ class CFreeTextDlg : public QDialog {
 
  private:
   void ShowValues();
+  void ShowEditorStyle();
   void ReadControls();
   void Ok();
 

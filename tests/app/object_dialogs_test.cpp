@@ -468,6 +468,7 @@ TEST_F(ObjectDialogs, FreeTextIsInsertedOnTheVisiblePageAndEdited) {
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClicks(text, "2024");
     Click<QToolButton>(dialog, "boldButton");
+    EXPECT_TRUE(text->font().bold()) << "the box shows the text as it will print";
     Type(dialog, "angleEdit", "500");
     Shot(dialog, "free_text");
     Ok(dialog);
@@ -732,6 +733,7 @@ TEST_F(ObjectDialogs, CancelLeavesTheLayoutExactlyAsItWas) {
   };
   const Case cases[] = {
       {kCmdPageMargins, [&] { WhenModal<CPageMarginsDlg>(typeEverything); }},
+      {kCmdImageAlignment, [&] { WhenModal<CImageAlignmentDlg>(typeEverything); }},
       {kCmdAutoRotation, [&] { WhenModal<CAutoRotationDlg>(typeEverything); }},
       {kCmdImageSize, [&] { WhenModal<CImageSizeDlg>(typeEverything); }},
       {kCmdDefaultImageSize, [&] { WhenModal<CImageSizeDlg>(typeEverything); }},
