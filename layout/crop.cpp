@@ -35,6 +35,12 @@ void CropImage(ImageObject& image, const LRect& kept, int16_t mode) {
   image.CropMode = mode;
 }
 
+void TurnAutoCropOff(ImageObject& image) {
+  image.SizeImageOption = kImageOptionNone;
+  image.EffectiveImageOption = kImageOptionNone;
+  image.SizeRatio = 1;
+}
+
 }  // namespace
 
 LRect CropRectFromPreview(const LRect& drawn, LSize previewSize, LSize pictureSize) {
@@ -62,13 +68,18 @@ bool ConfirmCropOverAutoCrop(ImageObject& image) {
   if (ShowMessage(kCropOverAutoCrop, MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No) !=
       MessageAnswer::Yes)
     return false;
-  image.SizeImageOption = kImageOptionNone;
-  image.EffectiveImageOption = kImageOptionNone;
-  image.SizeRatio = 1;
+  TurnAutoCropOff(image);
   return true;
 }
 
 bool ApplyCrop(LayoutDocument& d, const LRect& kept, int32_t resolution, int16_t mode, LayoutServices& services) {
+  CropChoice choice;
+  choice.Mode = mode;
+  return ApplyCropChoice(d, kept, resolution, choice, services);
+}
+
+bool ApplyCropChoice(LayoutDocument& d, const LRect& kept, int32_t resolution, const CropChoice& choice,
+                     LayoutServices& services) {
   std::vector<ImageObject*> selected;
   for (LayoutObject* o : d.Objects)
     if (ImageObject* image = AsImage(o); image && image->Selected) selected.push_back(image);
@@ -83,10 +94,14 @@ bool ApplyCrop(LayoutDocument& d, const LRect& kept, int32_t resolution, int16_t
   if (!services.RecordUndo(d, kChangeAddObject)) return false;
 
   for (ImageObject* image : selected) {
+    if (choice.AutoCropOff && EffectiveImageOptionFor(*image) == kAutoCrop) TurnAutoCropOff(*image);
     // Other images keep the same share of their own pictures.
     const LSize own = ShownPixelSize(*image);
-    CropImage(*image, image == reference ? kept : ScaleRect(kept, own, shown), mode);
+    CropImage(*image, image == reference ? kept : ScaleRect(kept, own, shown), choice.Mode);
     image->CropDialogResolution = resolution;
+    image->CropDialogUnit = choice.Unit;
+    image->CropFrameColor = choice.FrameColor;
+    image->CropFixedRatio = choice.FixedRatio;
     ResizeImageBox(*image);
     services.ComposeLabel(*image);
     image->NeedsRedraw = 1;

@@ -46,4 +46,19 @@ bool ConfirmCropOverAutoCrop(ImageObject& image);
 bool ApplyCrop(LayoutDocument& document, const LRect& kept, int32_t resolution, int16_t mode,
                LayoutServices& services = NoLayoutServices());
 
+// What the crop dialog keeps with a crop besides the rectangle.
+struct CropChoice {
+  int16_t Mode = 1;  // kCropCut or kCropDrawFrame
+  ColorRef FrameColor = kBlack;
+  int16_t FixedRatio = 0;
+  int16_t Unit = 2;
+  // The user agreed to lose AutoCrop: it goes from every image cropped,
+  // after the undo snapshot, so that undo brings it back.
+  bool AutoCropOff = false;
+};
+
+// ApplyCrop with the dialog's choices stored in every image cropped.
+bool ApplyCropChoice(LayoutDocument& document, const LRect& kept, int32_t resolution, const CropChoice& choice,
+                     LayoutServices& services = NoLayoutServices());
+
 }  // namespace tl

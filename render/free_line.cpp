@@ -76,6 +76,12 @@ LRect FreeLineArea(const FreeLineObject& line) {
           clamp(std::max(line.End1.x, line.End2.x) + reach + 1), clamp(std::max(line.End1.y, line.End2.y) + reach + 1)};
 }
 
+void BoundFreeLine(FreeLineObject& line) {
+  const LRect area = FreeLineArea(line);
+  line.Origin = {area.left, area.top};
+  line.Size = {area.Width(), area.Height()};
+}
+
 void DrawFreeLine(QPainter& p, const FreeLineObject& line, const PageDrawContext& c) {
   const double penWidth = line.Thickness * c.zoom * c.scaleY;
   if (penWidth <= 0) return;

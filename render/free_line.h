@@ -12,6 +12,9 @@ namespace tl {
 // The area the line may cover with its pen and arrow heads (layout units).
 LRect FreeLineArea(const FreeLineObject& line);
 
+// Sets Origin and Size to that area.
+void BoundFreeLine(FreeLineObject& line);
+
 void DrawFreeLine(QPainter& painter, const FreeLineObject& line, const PageDrawContext& context);
 
 }  // namespace tl

@@ -6,19 +6,10 @@
 #include "render/page_thumbnail.h"
 
 namespace tl {
-namespace {
-
-void BoundByPenAndArrows(FreeLineObject& line) {
-  const LRect area = FreeLineArea(line);
-  line.Origin = {area.left, area.top};
-  line.Size = {area.Width(), area.Height()};
-}
-
-}  // namespace
 
 LayoutReadOptions RenderReadOptions(LayoutReadOptions options) {
   options.MeasureFreeText = [](FreeTextObject& text) { MeasureFreeText(text); };
-  options.BoundFreeLine = BoundByPenAndArrows;
+  options.BoundFreeLine = BoundFreeLine;
   return options;
 }
 

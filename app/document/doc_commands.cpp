@@ -94,6 +94,7 @@ void CGPDoc::RegisterCommands() {
   RegisterViewCommands();
   RegisterNavigationCommands();
   RegisterColorCommands();
+  RegisterDialogCommands();
 }
 
 void CGPDoc::SaveAsTemplate(bool askName) {

@@ -100,6 +100,7 @@ class CGPDoc : public QObject {
   void RegisterViewCommands();
   void RegisterNavigationCommands();
   void RegisterColorCommands();
+  void RegisterDialogCommands();
   // Runs `change` when the document has a layout and is not busy, then
   // arranges (when `arrange`), marks it modified and refreshes the views.
   void Edit(const std::function<bool(LayoutDocument&)>& change, bool arrange = true);

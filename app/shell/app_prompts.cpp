@@ -107,6 +107,15 @@ std::string AppPrompts::ReplacementImage(QWidget* parent, bool extendedFormats) 
   return dialog.selectedFiles().front().toStdString();
 }
 
+std::string AppPrompts::StampPicture(QWidget* parent, const std::string& current, bool extendedFormats) {
+  QFileDialog dialog(parent);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(QtFilters(StringText(extendedFormats ? kExtendedImageFilter : kImageFilter)));
+  if (!current.empty()) dialog.selectFile(QString::fromStdString(current));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front().toStdString();
+}
+
 bool AppPrompts::SaveLayoutAs(QWidget* parent, std::string& path, bool& relative) {
   QFileDialog dialog(parent);
   dialog.setOption(QFileDialog::DontUseNativeDialog);  // it carries the check box below

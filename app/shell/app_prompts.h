@@ -28,6 +28,8 @@ class AppPrompts {
   virtual std::vector<std::string> ImageFiles(QWidget* parent, bool extendedFormats);
   // Replace Image: one image file; empty on Cancel.
   virtual std::string ReplacementImage(QWidget* parent, bool extendedFormats);
+  // Image Stamp: the stamp picture, starting at `current`; empty on Cancel.
+  virtual std::string StampPicture(QWidget* parent, const std::string& current, bool extendedFormats);
   // Save As: `path` holds the suggested name and receives the chosen one;
   // `relative` is the state of "Save layout with relative path to image
   // data folder." in and out. False on Cancel.

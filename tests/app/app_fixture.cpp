@@ -35,6 +35,7 @@ bool ScriptedPrompts::ChooseTemplate(QWidget*, std::string& path) {
 std::string ScriptedPrompts::OpenLayout(QWidget*) { return Take(Layouts); }
 std::vector<std::string> ScriptedPrompts::ImageFiles(QWidget*, bool) { return Take(Images); }
 std::string ScriptedPrompts::ReplacementImage(QWidget*, bool) { return Take(Replacements); }
+std::string ScriptedPrompts::StampPicture(QWidget*, const std::string&, bool) { return Take(StampPictures); }
 
 bool ScriptedPrompts::SaveLayoutAs(QWidget*, std::string& path, bool& relative) {
   SaveAsSuggested.push_back(path);

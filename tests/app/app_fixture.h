@@ -29,6 +29,7 @@ class ScriptedPrompts : public AppPrompts {
   std::string OpenLayout(QWidget*) override;
   std::vector<std::string> ImageFiles(QWidget*, bool) override;
   std::string ReplacementImage(QWidget*, bool) override;
+  std::string StampPicture(QWidget*, const std::string&, bool) override;
   bool SaveLayoutAs(QWidget*, std::string& path, bool& relative) override;
   bool ChooseColor(QWidget*, ColorRef& color) override;
   bool PdfOutputFile(QWidget*, std::string& path) override;
@@ -38,6 +39,7 @@ class ScriptedPrompts : public AppPrompts {
   std::deque<std::string> Layouts;
   std::deque<std::vector<std::string>> Images;
   std::deque<std::string> Replacements;
+  std::deque<std::string> StampPictures;  // "" cancels
   std::deque<std::string> SaveAsPaths;  // "" cancels
   bool SaveAsRelative = false;
   std::vector<std::string> SaveAsSuggested;  // what each Save As dialog proposed
