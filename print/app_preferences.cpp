@@ -83,10 +83,8 @@ AppPreferencesForm OpenAppPreferences(const PreferenceRecord& prefs, const Layou
   form.QuickPrint = prefs.quickPrint != 0;
   form.ConfirmDialog = prefs.confirmDialogShow != 0;
   form.Printers = std::move(printers);
-  // Only named printers are copied, so the tray starts without gaps.
-  size_t slot = 0;
-  for (const std::string& name : prefs.directPrintPrinter)
-    if (!name.empty()) form.Tray[slot++] = name;
+  // Each button keeps its slot; a slot without a printer stays empty.
+  form.Tray = prefs.directPrintPrinter;
   return form;
 }
 
