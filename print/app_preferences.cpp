@@ -40,6 +40,11 @@ bool InTray(const AppPreferencesForm& form, const std::string& name) {
   return std::find(form.Tray.begin(), form.Tray.end(), name) != form.Tray.end();
 }
 
+void SetDisplayUnit(LayoutDocument& d, int16_t unit) {
+  d.DisplayUnit = unit;
+  d.DisplayUnitName = UnitName(unit);
+}
+
 bool Asked(int question) {
   return ShowMessage(question, MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
 }
@@ -133,11 +138,8 @@ bool DeleteChosenFromTray(AppPreferencesForm& form) {
 void StoreAppPreferences(const AppPreferencesForm& form, PreferenceRecord& prefs, LayoutDocument& document) {
   const int16_t unit = ComboUnit(form.Unit);
   prefs.unit = unit;
-  for (LayoutDocument* d : {&document, prefs.ApplicationDefaultDocument.get()}) {
-    if (!d) continue;
-    d->DisplayUnit = unit;
-    d->DisplayUnitName = UnitName(unit);
-  }
+  for (LayoutDocument* d : {&document, prefs.ApplicationDefaultDocument.get()})
+    if (d) SetDisplayUnit(*d, unit);
   const int32_t grid = UnitToLayout(form.GridText, form.GridUnit);
   prefs.grid = {grid, grid};
   prefs.keyMove = UnitToLayout(form.NudgeText, form.NudgeUnit);
@@ -148,6 +150,11 @@ void StoreAppPreferences(const AppPreferencesForm& form, PreferenceRecord& prefs
   prefs.quickPrint = form.QuickPrint ? 1 : 0;
   prefs.confirmDialogShow = form.ConfirmDialog ? 1 : 0;
   prefs.directPrintPrinter = form.Tray;
+}
+
+void TakeApplicationUnits(const PreferenceRecord& prefs, LayoutDocument& document) {
+  SetDisplayUnit(document, ComboUnit(prefs.unit));
+  document.NudgeStep = prefs.keyMove;
 }
 
 }  // namespace tl

@@ -74,4 +74,8 @@ bool DeleteChosenFromTray(AppPreferencesForm& form);
 // the eight direct print printers are stored in the preferences.
 void StoreAppPreferences(const AppPreferencesForm& form, PreferenceRecord& prefs, LayoutDocument& document);
 
+// A layout made or opened takes the application's unit of lengths and
+// arrow-key step, which layout files do not carry.
+void TakeApplicationUnits(const PreferenceRecord& prefs, LayoutDocument& document);
+
 }  // namespace tl

@@ -16,6 +16,7 @@
 #include "app/shell/main_frame.h"
 #include "app/shell/recent_files.h"
 #include "app/shell/single_instance.h"
+#include "app/shell/tool_windows.h"
 #include "color/application_profiles.h"
 #include "document/message_box.h"
 #include "imaging/builtin_extensions.h"
@@ -54,13 +55,16 @@ CTessalineApp::CTessalineApp() {
   recent_ = std::make_unique<RecentFileList>(*settings_);
   prompts_ = std::make_unique<AppPrompts>();
   documents_ = std::make_unique<CGPDocManager>(*this);
+  toolWindows_ = std::make_unique<CToolWindows>(*this);
   SetPreferenceDefaults(preferences_, ScreenWidth());
   RegisterCommands();
 }
 
 CTessalineApp::~CTessalineApp() {
-  // Documents before the frame: their windows live in it.
+  // Documents before the frame: their windows live in it. The tool
+  // windows last: they follow the documents.
   documents_.reset();
+  toolWindows_.reset();
   frame_.reset();
   g_application = nullptr;
 }
@@ -95,6 +99,7 @@ bool CTessalineApp::InitInstance(const AppCommandLineInfo& info) {
   frame_->SetQuickPrintPane(preferences_.quickPrint ? 10 : 9);
   CleanTemporaryFiles();
   frame_->ShowStored();
+  toolWindows_->OpenStored();
   if (!ExtendedFormatsAlert()) return false;
   connect(documents_.get(), &CGPDocManager::DocumentsChanged, frame_.get(), [this] { frame_->Actions().Update(); });
   const int commands = RunQueuedHandOvers();
@@ -217,6 +222,7 @@ void CTessalineApp::RegisterCommands() {
                  [this, i] { return !DocumentBusy() && size_t(i) < recent_->Paths().size(); });
   commands.Add(kCmdAppAbout, [this] { About(); });
   commands.Add(kCmdAppExit, [this] { if (frame_) frame_->close(); }, notBusy);
+  RegisterToolWindowCommands();
 }
 
 void CTessalineApp::OpenCommand() {

@@ -25,6 +25,7 @@ class AppPrompts;
 class CGPDocManager;
 class CMainFrame;
 class CSingleInstance;
+class CToolWindows;
 class RecentFileList;
 
 class CTessalineApp : public QObject {
@@ -53,6 +54,7 @@ class CTessalineApp : public QObject {
   void SetPrompts(std::unique_ptr<AppPrompts> prompts);
   QSettings& Settings() { return *settings_; }
   RecentFileList& RecentFiles() { return *recent_; }
+  CToolWindows& ToolWindows() { return *toolWindows_; }
 
   // Set while a long document operation runs; other such operations are
   // turned away with the error beep.
@@ -84,6 +86,7 @@ class CTessalineApp : public QObject {
 
  private:
   void RegisterCommands();
+  void RegisterToolWindowCommands();
   void OpenCommand();
   void OpenRecent(int index);
   void About();
@@ -103,6 +106,7 @@ class CTessalineApp : public QObject {
   std::unique_ptr<AppPrompts> prompts_;
   std::unique_ptr<CGPDocManager> documents_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<CToolWindows> toolWindows_;
   std::vector<std::string> queuedHandOvers_;
   bool queueHandOvers_ = true;  // until start-up is done
   int32_t documentBusy_ = 0;

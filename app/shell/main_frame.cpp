@@ -132,6 +132,7 @@ void CMainFrame::RegisterCommands() {
   commands.Add(kCmdOrganizeTemplate, [this] { OrganizeTemplates(this); });
   commands.Add(kCmdNextPane, switchPane, hasChild);
   commands.Add(kCmdPreviousPane, switchPane, hasChild);
+  RegisterPreferencesCommand();
 }
 
 void CMainFrame::CreateBars() {

@@ -83,6 +83,7 @@ class CMainFrame : public QMainWindow {
 
  private:
   void RegisterCommands();
+  void RegisterPreferencesCommand();
   void CreateBars();
   void CreateStatusBar();
   void DefaultPlacement();
