@@ -29,6 +29,13 @@ MessageAnswer ShowMessageText(std::string_view text, MessageIcon icon, MessageBu
   return g_sink ? g_sink->Show(text, icon, buttons, headless) : headless;
 }
 
+MessageAnswer ShowTitledMessageText(std::string_view title, std::string_view text, MessageIcon icon,
+                                    MessageButtons buttons, MessageAnswer headless) {
+  // Captured messages are shown later under the program's title.
+  if (t_capture || !g_sink) return ShowMessageText(text, icon, buttons, headless);
+  return g_sink->ShowTitled(title, text, icon, buttons, headless);
+}
+
 MessageAnswer ShowMessage(int stringId, MessageIcon icon, MessageButtons buttons, MessageAnswer headless) {
   return ShowMessageText(StringText(stringId), icon, buttons, headless);
 }

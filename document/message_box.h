@@ -23,6 +23,12 @@ class MessageSink {
   // for a sink that cannot ask.
   virtual MessageAnswer Show(std::string_view text, MessageIcon icon, MessageButtons buttons,
                              MessageAnswer headless) = 0;
+  // The same under a title of its own instead of the program's; a sink
+  // without titles shows the text alone.
+  virtual MessageAnswer ShowTitled(std::string_view /*title*/, std::string_view text, MessageIcon icon,
+                                   MessageButtons buttons, MessageAnswer headless) {
+    return Show(text, icon, buttons, headless);
+  }
   // The error beep of minor refusals.
   virtual void Beep() {}
 };
@@ -34,6 +40,10 @@ MessageAnswer ShowMessage(int stringId, MessageIcon icon, MessageButtons buttons
                           MessageAnswer headless = MessageAnswer::Ok);
 MessageAnswer ShowMessageText(std::string_view text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
                               MessageAnswer headless = MessageAnswer::Ok);
+// A message whose box carries `title` instead of the program's name.
+MessageAnswer ShowTitledMessageText(std::string_view title, std::string_view text, MessageIcon icon,
+                                    MessageButtons buttons = MessageButtons::Ok,
+                                    MessageAnswer headless = MessageAnswer::Ok);
 void ErrorBeep();
 
 // A message (or the error beep) that captured work would have shown.

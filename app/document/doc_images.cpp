@@ -1,6 +1,5 @@
 // Bringing images into a layout: Get Image, files and folders dropped on
-// the layout window or handed over by another program, Replace Image, and
-// the quick print that follows Get Image when it is on.
+// the layout window or handed over by another program, and Replace Image.
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -16,7 +15,6 @@
 #include "imaging/import_extensions.h"
 #include "layout/replace_image.h"
 #include "render/image_add_loop.h"
-#include "render/print_document.h"
 #include "render/status_text.h"
 
 namespace tl {
@@ -39,18 +37,6 @@ class StatusProgress final : public ImageAddProgress {
 
  private:
   CGPDoc& document_;
-  CMainFrame* frame_;
-};
-
-// Quick print's texts on the main window's quick print pane.
-class QuickPrintPane final : public StatusLine {
- public:
-  explicit QuickPrintPane(CMainFrame* frame) : frame_(frame) {}
-  void ShowStatus(std::string_view text) override {
-    if (frame_) frame_->SetQuickPrintText(text);
-  }
-
- private:
   CMainFrame* frame_;
 };
 
@@ -96,14 +82,10 @@ void CGPDoc::GetImage() {
   if (names.empty()) return;
   if (CGPView* view = View()) view->Status().A = view->Status().B = 0;
   if (!UndoRecord(*layout_, kUndoGetImages)) return;
+  const int before = ObjectCount(layout_->Objects);
   RunAddLoop(names);
-
-  const PreferenceRecord& p = app_.Preferences();
-  if (!p.quickPrint || layout_->Free || !EnsurePrinter()) return;
-  QuickPrintPane pane(app_.MainFrame());
-  BusyScope busy(app_);
-  QuickPrint(*layout_, *printer_, p.confirmDialogShow != 0, &pane, *services_);
-  UpdateAllViews();
+  // Quick print needs something new to print.
+  if (app_.Preferences().quickPrint && !layout_->Free && ObjectCount(layout_->Objects) > before) QuickPrintImported();
 }
 
 void CGPDoc::ReplaceImage() {

@@ -3,6 +3,7 @@
 // destination when there is no printer at all, which asks where to write.
 #include <QApplication>
 
+#include "app/dialogs/printing_dlg.h"
 #include "app/document/gp_doc.h"
 #include "app/shell/app_prompts.h"
 #include "app/shell/application.h"
@@ -59,6 +60,8 @@ void CGPDoc::Print(const std::string& printerName) {
   }
   BusyScope busy(app_);
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  CPrintingDlg progress(frame_.data(), Title(), printer_->Extension->PrinterName);
+  options.Continue = [&progress](int32_t page) { return progress.Continue(page); };
   PrintDocument(*layout_, *printer_, options);
   QApplication::restoreOverrideCursor();
   if (!printerName.empty()) printer_ = std::make_unique<PrinterSettings>();

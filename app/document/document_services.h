@@ -1,6 +1,6 @@
 // What the engine's editing operations need from an open document's
-// window: the real arrangement, labels and previews, and the view scrolled
-// to an object.
+// window: the real arrangement, labels and previews, the view scrolled to
+// an object, and the tool windows told of a new current image.
 #pragma once
 
 #include "layout/edit_services.h"
@@ -22,6 +22,7 @@ class DocumentServices final : private ImportServicesHolder, public LayoutEditSe
 
   ImageImportServices& Import() { return import; }
   void ScrollTo(LayoutDocument& document, const LayoutObject& object) override;
+  void CurrentImageChanged(LayoutDocument& document) override;
 
  private:
   CGPDoc& document_;

@@ -17,6 +17,7 @@
 #include "document/message_box.h"
 #include "document/undo_store.h"
 #include "persistence/layout_paths.h"
+#include "print/app_preferences.h"
 #include "render/header_footer.h"
 #include "render/layout_io.h"
 #include "render/screen_page.h"
@@ -144,6 +145,7 @@ void CGPDoc::ReplaceLayout(DocumentPtr layout) {
 
 void CGPDoc::AfterLoad() {
   printer_ = std::make_unique<PrinterSettings>();
+  TakeApplicationUnits(app_.Preferences(), *layout_);
   ComposeHeaderFooter(*layout_);
   if (CGPView* view = View()) layout_->View = view;
 }

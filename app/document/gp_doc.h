@@ -116,6 +116,9 @@ class CGPDoc : public QObject {
   void ToggleFlag(int32_t LayoutDocument::*flag);
   void SetPaperColor(ColorRef color);
   void RunAddLoop(const std::vector<std::string>& names);
+  // Quick print after Get Image brought images in: printed (after the
+  // question, when asked for) and taken out of the layout again.
+  void QuickPrintImported();
   bool EnsurePrinter();
 
   CTessalineApp& app_;

@@ -18,6 +18,7 @@
 #include "app/shell/recent_files.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/startup_splash.h"
+#include "app/shell/tool_windows.h"
 #include "color/application_profiles.h"
 #include "document/message_box.h"
 #include "imaging/builtin_extensions.h"
@@ -56,13 +57,16 @@ CTessalineApp::CTessalineApp() : splashDelay_(CStartupSplash::kDefaultDelay) {
   recent_ = std::make_unique<RecentFileList>(*settings_);
   prompts_ = std::make_unique<AppPrompts>();
   documents_ = std::make_unique<CGPDocManager>(*this);
+  toolWindows_ = std::make_unique<CToolWindows>(*this);
   SetPreferenceDefaults(preferences_, ScreenWidth());
   RegisterCommands();
 }
 
 CTessalineApp::~CTessalineApp() {
-  // Documents before the frame: their windows live in it.
+  // Documents before the frame: their windows live in it. The tool
+  // windows last: they follow the documents.
   documents_.reset();
+  toolWindows_.reset();
   frame_.reset();
   splash_.reset();
   g_application = nullptr;
@@ -107,6 +111,7 @@ bool CTessalineApp::StartUp(const AppCommandLineInfo& info) {
   CleanTemporaryFiles();
   splash_->Poll();
   frame_->ShowStored();
+  toolWindows_->OpenStored();
   if (!ExtendedFormatsAlert()) return false;
   connect(documents_.get(), &CGPDocManager::DocumentsChanged, frame_.get(), [this] { frame_->Actions().Update(); });
   const int commands = RunQueuedHandOvers();
@@ -229,6 +234,7 @@ void CTessalineApp::RegisterCommands() {
                  [this, i] { return !DocumentBusy() && size_t(i) < recent_->Paths().size(); });
   commands.Add(kCmdAppAbout, [this] { About(); });
   commands.Add(kCmdAppExit, [this] { if (frame_) frame_->close(); }, notBusy);
+  RegisterToolWindowCommands();
 }
 
 void CTessalineApp::OpenCommand() {

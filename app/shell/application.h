@@ -27,6 +27,7 @@ class CGPDocManager;
 class CMainFrame;
 class CSingleInstance;
 class CStartupSplash;
+class CToolWindows;
 class RecentFileList;
 
 class CTessalineApp : public QObject {
@@ -58,6 +59,7 @@ class CTessalineApp : public QObject {
   void SetPrompts(std::unique_ptr<AppPrompts> prompts);
   QSettings& Settings() { return *settings_; }
   RecentFileList& RecentFiles() { return *recent_; }
+  CToolWindows& ToolWindows() { return *toolWindows_; }
 
   // Set while a long document operation runs; other such operations are
   // turned away with the error beep.
@@ -91,6 +93,7 @@ class CTessalineApp : public QObject {
   // The start-up steps of InitInstance, the splash aside.
   bool StartUp(const AppCommandLineInfo& info);
   void RegisterCommands();
+  void RegisterToolWindowCommands();
   void OpenCommand();
   void OpenRecent(int index);
   void About();
@@ -112,6 +115,7 @@ class CTessalineApp : public QObject {
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<CStartupSplash> splash_;
   std::chrono::milliseconds splashDelay_;
+  std::unique_ptr<CToolWindows> toolWindows_;
   std::vector<std::string> queuedHandOvers_;
   bool queueHandOvers_ = true;  // until start-up is done
   int32_t documentBusy_ = 0;

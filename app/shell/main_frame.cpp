@@ -133,6 +133,7 @@ void CMainFrame::RegisterCommands() {
   commands.Add(kCmdNextPane, switchPane, hasChild);
   commands.Add(kCmdPreviousPane, switchPane, hasChild);
   RegisterObjectCommands();
+  RegisterPreferencesCommand();
 }
 
 void CMainFrame::CreateBars() {

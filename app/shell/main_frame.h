@@ -84,6 +84,7 @@ class CMainFrame : public QMainWindow {
  private:
   void RegisterCommands();
   void RegisterObjectCommands();
+  void RegisterPreferencesCommand();
   void CreateBars();
   void CreateStatusBar();
   void DefaultPlacement();

@@ -52,8 +52,14 @@ QString BoxText(std::string_view text) {
 
 }  // namespace
 
-MessageAnswer QtMessageSink::Show(std::string_view text, MessageIcon icon, MessageButtons buttons, MessageAnswer) {
-  QMessageBox box(BoxIcon(icon), QString::fromUtf8(StringText(kApplicationTitle).data()), BoxText(text),
+MessageAnswer QtMessageSink::Show(std::string_view text, MessageIcon icon, MessageButtons buttons,
+                                  MessageAnswer headless) {
+  return ShowTitled(StringText(kApplicationTitle), text, icon, buttons, headless);
+}
+
+MessageAnswer QtMessageSink::ShowTitled(std::string_view title, std::string_view text, MessageIcon icon,
+                                        MessageButtons buttons, MessageAnswer) {
+  QMessageBox box(BoxIcon(icon), QString::fromUtf8(title.data(), qsizetype(title.size())), BoxText(text),
                   BoxButtons(buttons), QApplication::activeWindow());
   return Answer(box.exec());
 }

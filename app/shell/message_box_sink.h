@@ -11,6 +11,8 @@ class QtMessageSink final : public MessageSink {
  public:
   MessageAnswer Show(std::string_view text, MessageIcon icon, MessageButtons buttons,
                      MessageAnswer headless) override;
+  MessageAnswer ShowTitled(std::string_view title, std::string_view text, MessageIcon icon, MessageButtons buttons,
+                           MessageAnswer headless) override;
   void Beep() override;
 };
 
