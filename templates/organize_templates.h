@@ -1,4 +1,4 @@
-// Organize Template (dialog 322) without its widgets: which
+// Organize Template without its widgets: which
 // templates a tree item lists, adding and deleting user template types,
 // deleting and renaming template files with their TemplateArray entries.
 #pragma once

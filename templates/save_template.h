@@ -1,5 +1,5 @@
-// Save Template (command 32907) and Save Template As (command 32908,
-// dialog 321) without their widgets: what the dialog shows for a
+// Save Template (command 32907) and Save Template As (command 32908)
+// without their widgets: what the dialog shows for a
 // document, what its OK checks and asks, what it writes into the document,
 // and the template writes themselves.
 #pragma once
@@ -14,7 +14,7 @@ namespace tl {
 
 struct LayoutDocument;
 
-// The controls of dialog 321.
+// The controls of the Save Template As dialog.
 struct SaveTemplateAsFields {
   std::string Name;                // name edit 1148
   std::vector<std::string> Types;  // "Genre :" combo 3884: the user template types

@@ -1,4 +1,4 @@
-// The Choose Template dialog without its widgets (dialog 320):
+// The Choose Template dialog without its widgets:
 // the classification and view modes, the type tree and its selection, the
 // three filter combos, which templates are visible and in which order, and
 // the selected template. It works on a TemplateArray (normally the

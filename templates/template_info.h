@@ -1,4 +1,4 @@
-// The info pane of the template dialogs (dialog 318): thirteen
+// The info pane of the template dialogs: thirteen
 // rows, captions from strings 32887-32899, values from a template summary.
 #pragma once
 

@@ -13,9 +13,9 @@ struct TemplateDialogTexts {
   std::string Open, FileName, ModifiedDate, Preview, Info;
   std::string Name, Genre, Comment, SaveWithImages;  // Save Template As
   std::string AddType, DeleteType, DeleteTemplate;   // Organize Template's buttons
-  std::string NewTypeTitle, NewTypeLabel;            // dialog 331
-  std::string DeleteTypeTitle, DeleteTypeText;       // dialog 333
-  std::string DeleteTemplateText;                    // dialog 332, titled DeleteTemplate
+  std::string NewTypeTitle, NewTypeLabel;
+  std::string DeleteTypeTitle, DeleteTypeText;
+  std::string DeleteTemplateText;  // titled DeleteTemplate
 };
 
 TemplateDialogTexts LoadTemplateDialogTexts();

@@ -1,4 +1,4 @@
-// CAboutDlg (dialog 100), "About Tessaline": the program picture with the
+// CAboutDlg, "About Tessaline": the program picture with the
 // version, what the program does, the libraries in use with their versions
 // and the data folder. A click on the picture closes it.
 #pragma once

@@ -1,4 +1,4 @@
-// CAutoRotationDlg (dialog 209, "Automatic Rotation"): how images added
+// CAutoRotationDlg ("Automatic Rotation"): how images added
 // from now on are turned. The choices are in layout/auto_rotation_setting.
 #pragma once
 

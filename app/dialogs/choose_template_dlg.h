@@ -1,4 +1,4 @@
-// CChooseTemplateDlg (dialog 320): the template chooser that New shows.
+// CChooseTemplateDlg: the template chooser that New shows.
 // The type tree with its classification combo, the view mode combo, the
 // three filter combos, the template list and the preview and info tabs,
 // over a TemplateChooser; Open is enabled while a template is selected.

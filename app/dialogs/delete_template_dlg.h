@@ -1,6 +1,6 @@
 // CDeleteTemplateDlg: the confirmation of Organize Template's deletions,
-// showing a name and what will happen: dialog 332 ("This template will be
-// deleted.") and dialog 333 ("This template type will be deleted."),
+// showing a name and what will happen: "This template will be
+// deleted." or "This template type will be deleted.",
 // which differ only in their texts.
 #pragma once
 

@@ -1,4 +1,4 @@
-// CImageAlignmentDlg (dialog 153, "Image Alignment"): how the automatic
+// CImageAlignmentDlg ("Image Alignment"): how the automatic
 // flow aligns rows and images, and the spacings between them. The rules
 // are in layout/image_alignment.
 #pragma once

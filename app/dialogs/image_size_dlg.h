@@ -1,5 +1,5 @@
-// CImageSizeDlg (dialog 139, "Image Size") with its tabs "Size" (266) and
-// "Frame" (267): the box of the selected images or of new images, and
+// CImageSizeDlg ("Image Size") with its tabs "Size" and
+// "Frame": the box of the selected images or of new images, and
 // their frame. The rules are in layout/image_size_settings.
 #pragma once
 

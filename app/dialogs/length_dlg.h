@@ -1,4 +1,4 @@
-// CLengthDlg (dialog 220, "Length"): the length of a banner page between
+// CLengthDlg ("Length"): the length of a banner page between
 // the shortest the layout needs and the longest allowed. The rules are in
 // layout/banner_length.
 #pragma once

@@ -1,4 +1,4 @@
-// CNewTemplateTypeDlg (dialog 331): asks Organize Template's Add Type for
+// CNewTemplateTypeDlg: asks Organize Template's Add Type for
 // the name of a new template type ("New Template Type :").
 #pragma once
 

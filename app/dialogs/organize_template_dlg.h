@@ -1,4 +1,4 @@
-// COrganizeTemplateDlg (dialog 322): the three-root type tree, the list of
+// COrganizeTemplateDlg: the three-root type tree, the list of
 // the templates classified under the selected item (file names edited in
 // place to rename), the view mode combo, the preview and info tabs, and
 // Add Type, Delete Type and Delete Template. It changes the TemplateArray

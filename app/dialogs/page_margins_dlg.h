@@ -1,4 +1,4 @@
-// CPageMarginsDlg (dialog 268, "Page Margins"): the printer's margins or
+// CPageMarginsDlg ("Page Margins"): the printer's margins or
 // margins typed by hand, in "mm" or "inch". The rules are in
 // layout/page_margins.
 #pragma once

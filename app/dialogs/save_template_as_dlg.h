@@ -1,4 +1,4 @@
-// CSaveTemplateAsDlg (dialog 321): the name, the "Genre :" combo of the
+// CSaveTemplateAsDlg: the name, the "Genre :" combo of the
 // user template types, the comment and "Save with arranged images". OK
 // checks the name and asks before replacing a file (string 32903); No
 // keeps the dialog open.

@@ -1,4 +1,4 @@
-// CSpecifiedPageDlg (dialog 159, "Specified Page"): the page the view
+// CSpecifiedPageDlg ("Specified Page"): the page the view
 // jumps to. The rules are in layout/specified_page.
 #pragma once
 

@@ -1,7 +1,7 @@
 // What the Choose Template and Organize Template dialogs share: the
 // template list (report view with "File Name" and "Modified Date", or icon
 // view with 32/64/128-pixel previews), the previews decoded from the
-// summaries' JPEG bytes, and the "Preview"/"Info" tabs (dialogs 317, 318).
+// summaries' JPEG bytes, and the "Preview"/"Info" tabs.
 #pragma once
 
 #include <QHash>
