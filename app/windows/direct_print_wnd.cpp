@@ -1,7 +1,6 @@
 #include "app/windows/direct_print_wnd.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -9,7 +8,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,7 +17,6 @@
 #include "app/shell/application.h"
 #include "app/shell/dropped_files.h"
 #include "render/direct_print.h"
-#include "render/tool_window_place.h"
 #include "resources/string_table.h"
 
 namespace tl {
@@ -36,13 +33,6 @@ constexpr int kBusyRetryMs = 200;
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
-LRect WorkArea(const QWidget& window) {
-  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  if (!screen) return {0, 0, 1 << 16, 1 << 16};
-  const QRect r = screen->availableGeometry();
-  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
 // The wait cursor while dropped files are printed.
 class WaitCursor {
  public:
@@ -55,9 +45,8 @@ class WaitCursor {
 }  // namespace
 
 CDirectPrintWnd::CDirectPrintWnd(QWidget* parent, CTessalineApp& app, LPoint& origin)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : CToolWindow(parent, origin),
       app_(app),
-      origin_(origin),
       status_(new QLabel) {
   setObjectName(QStringLiteral("DirectPrintWindow"));
   setWindowTitle(Qs(StringCopy(kTitleString)));
@@ -178,25 +167,6 @@ void CDirectPrintWnd::Close() {
   tray_.Waiting.clear();
   hide();
   if (!printing_) deleteLater();
-}
-
-void CDirectPrintWnd::showEvent(QShowEvent* event) {
-  if (!placed_) {
-    const LPoint at = ToolWindowOrigin(origin_, {frameGeometry().width(), frameGeometry().height()}, WorkArea(*this));
-    move(at.x, at.y);
-    placed_ = true;
-  }
-  QWidget::showEvent(event);
-}
-
-void CDirectPrintWnd::moveEvent(QMoveEvent* event) {
-  if (placed_ && isVisible()) origin_ = {frameGeometry().x(), frameGeometry().y()};
-  QWidget::moveEvent(event);
-}
-
-void CDirectPrintWnd::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit Closed();
 }
 
 }  // namespace tl

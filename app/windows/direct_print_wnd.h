@@ -5,10 +5,10 @@
 // usable between pages.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <string>
 
+#include "app/windows/tool_window.h"
 #include "document/geometry.h"
 #include "print/direct_print_tray.h"
 
@@ -19,7 +19,7 @@ namespace tl {
 
 class CTessalineApp;
 
-class CDirectPrintWnd : public QWidget {
+class CDirectPrintWnd : public CToolWindow {
   Q_OBJECT
 
  public:
@@ -41,18 +41,13 @@ class CDirectPrintWnd : public QWidget {
   void Close();
 
  signals:
-  // The user closed the window.
-  void Closed();
   // A file left the waiting list (printed or not).
   void FileDone(const std::string& path);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   int ButtonAt(const QPoint& point) const;
@@ -60,13 +55,11 @@ class CDirectPrintWnd : public QWidget {
   void PrintFirst();
 
   CTessalineApp& app_;
-  LPoint& origin_;
   std::array<QPushButton*, kDirectPrintPrinterCount> buttons_{};
   QLabel* status_;
   DirectPrintTray tray_;
   bool printing_ = false;
   bool closing_ = false;
-  bool placed_ = false;
 };
 
 }  // namespace tl

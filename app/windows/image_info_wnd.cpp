@@ -1,9 +1,6 @@
 #include "app/windows/image_info_wnd.h"
 
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
@@ -11,7 +8,6 @@
 
 #include "imaging/image_information.h"
 #include "persistence/image_services.h"
-#include "render/tool_window_place.h"
 #include "resources/string_table.h"
 
 namespace tl {
@@ -24,19 +20,11 @@ enum Column { kCaptionColumn = 0, kColonColumn = 1, kValueColumn = 2 };
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
-LRect WorkArea(const QWidget& window) {
-  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  if (!screen) return {0, 0, 1 << 16, 1 << 16};
-  const QRect r = screen->availableGeometry();
-  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
 }  // namespace
 
 CImageInfoWnd::CImageInfoWnd(QWidget* parent, LPoint& origin)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      list_(new QTreeWidget(this)),
-      origin_(origin) {
+    : CToolWindow(parent, origin),
+      list_(new QTreeWidget(this)) {
   setObjectName(QStringLiteral("ImageInformationWindow"));
   setWindowTitle(Qs(StringCopy(kTitleString)));
   list_->setObjectName(QStringLiteral("ImageInformationList"));
@@ -89,26 +77,6 @@ void CImageInfoWnd::ShowImageInformation(const ImageObject* image) {
 QString CImageInfoWnd::Value(int row) const {
   const QTreeWidgetItem* item = list_->topLevelItem(row);
   return item ? item->text(kValueColumn) : QString();
-}
-
-void CImageInfoWnd::showEvent(QShowEvent* event) {
-  if (!placed_) {
-    const LPoint at = ToolWindowOrigin(origin_, {frameGeometry().width(), frameGeometry().height()}, WorkArea(*this));
-    move(at.x, at.y);
-    placed_ = true;
-  }
-  SetColumnWidths();
-  QWidget::showEvent(event);
-}
-
-void CImageInfoWnd::moveEvent(QMoveEvent* event) {
-  if (placed_ && isVisible()) origin_ = {frameGeometry().x(), frameGeometry().y()};
-  QWidget::moveEvent(event);
-}
-
-void CImageInfoWnd::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit Closed();
 }
 
 }  // namespace tl

@@ -4,8 +4,7 @@
 // and opens where it was last.
 #pragma once
 
-#include <QWidget>
-
+#include "app/windows/tool_window.h"
 #include "document/geometry.h"
 
 class QTreeWidget;
@@ -14,7 +13,7 @@ namespace tl {
 
 struct ImageObject;
 
-class CImageInfoWnd : public QWidget {
+class CImageInfoWnd : public CToolWindow {
   Q_OBJECT
 
  public:
@@ -28,21 +27,10 @@ class CImageInfoWnd : public QWidget {
   // The value shown in `row`.
   QString Value(int row) const;
 
- signals:
-  // The user closed the window.
-  void Closed();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
  private:
   void SetColumnWidths();
 
   QTreeWidget* list_;
-  LPoint& origin_;
-  bool placed_ = false;
 };
 
 }  // namespace tl

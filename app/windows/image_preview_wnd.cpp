@@ -1,19 +1,15 @@
 #include "app/windows/image_preview_wnd.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLayout>
-#include <QScreen>
 #include <QStandardItemModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/windows/preview_pane.h"
 #include "document/message_box.h"
-#include "render/tool_window_place.h"
 #include "resources/string_table.h"
 
 namespace tl {
@@ -25,23 +21,15 @@ constexpr int kResizeSettleMs = 250;
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
-LRect WorkArea(const QWidget& window) {
-  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  if (!screen) return {0, 0, 1 << 16, 1 << 16};
-  const QRect r = screen->availableGeometry();
-  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
 }  // namespace
 
 CImagePreviewWnd::CImagePreviewWnd(QWidget* parent, LPoint& origin, int32_t side)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : CToolWindow(parent, origin),
       pane_(new CPreviewPane),
       zoomList_(new QComboBox),
       zoomIn_(new QToolButton),
       zoomOut_(new QToolButton),
       colorManagement_(new QCheckBox(Qs(StringCopy(kColorManagementString)))),
-      origin_(origin),
       decoder_([this](PreviewDecoder::Stage stage, PreviewPicture& picture) { Delivered(stage, picture); }) {
   setObjectName(QStringLiteral("ImagePreviewWindow"));
   setWindowTitle(Qs(StringCopy(kTitleString)));
@@ -182,29 +170,10 @@ void CImagePreviewWnd::FitMinimumSize(LSize picture) {
   setMinimumSize(pane.cx + around.width(), pane.cy + around.height());
 }
 
-void CImagePreviewWnd::showEvent(QShowEvent* event) {
-  if (!placed_) {
-    const LPoint at = ToolWindowOrigin(origin_, {frameGeometry().width(), frameGeometry().height()}, WorkArea(*this));
-    move(at.x, at.y);
-    placed_ = true;
-  }
-  QWidget::showEvent(event);
-}
-
-void CImagePreviewWnd::moveEvent(QMoveEvent* event) {
-  if (placed_ && isVisible()) origin_ = {frameGeometry().x(), frameGeometry().y()};
-  QWidget::moveEvent(event);
-}
-
 void CImagePreviewWnd::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // Decoded again for the new pane once the border drag has settled.
   if (source_ && isVisible()) resizeSettled_.start();
-}
-
-void CImagePreviewWnd::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit Closed();
 }
 
 }  // namespace tl

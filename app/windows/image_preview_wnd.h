@@ -6,9 +6,9 @@
 #pragma once
 
 #include <QTimer>
-#include <QWidget>
 #include <memory>
 
+#include "app/windows/tool_window.h"
 #include "document/geometry.h"
 #include "render/image_preview_decode.h"
 #include "render/preview_decoder.h"
@@ -23,7 +23,7 @@ namespace tl {
 class CPreviewPane;
 struct ImageObject;
 
-class CImagePreviewWnd : public QWidget {
+class CImagePreviewWnd : public CToolWindow {
   Q_OBJECT
 
  public:
@@ -47,15 +47,8 @@ class CImagePreviewWnd : public QWidget {
   // A decode of the current image is still under way.
   bool Decoding() const { return decoder_.Pending(); }
 
- signals:
-  // The user closed the window.
-  void Closed();
-
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void Delivered(PreviewDecoder::Stage stage, PreviewPicture& picture);
@@ -70,7 +63,6 @@ class CImagePreviewWnd : public QWidget {
   QToolButton* zoomIn_;
   QToolButton* zoomOut_;
   QCheckBox* colorManagement_;
-  LPoint& origin_;
   PreviewDecoder decoder_;
   std::shared_ptr<PreviewSource> source_;  // the working copy of the image shown
   PreviewKey shown_;
@@ -79,7 +71,6 @@ class CImagePreviewWnd : public QWidget {
   PreviewZoom zoom_;
   QTimer resizeSettled_;       // a border drag has ended
   LSize fittedPane_;           // the pane the zoom list was fitted to
-  bool placed_ = false;
 };
 
 }  // namespace tl

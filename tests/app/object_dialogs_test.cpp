@@ -253,7 +253,8 @@ TEST_F(ObjectDialogs, AutomaticRotationSetsTheLayoutOrTheDefaultsWhenNoneIsOpen)
   LayoutDocument& d = Sheet(0);
   ASSERT_TRUE(Run<CAutoRotationDlg>(kCmdAutoRotation, [&](CAutoRotationDlg* dialog) {
     Shot(dialog, "auto_rotation");
-    EXPECT_TRUE(dialog->findChild<QRadioButton*>("rotation0Radio")->isChecked());
+    const QString shown = QStringLiteral("rotation%1Radio").arg(d.AutoRotation);
+    EXPECT_TRUE(dialog->findChild<QRadioButton*>(shown)->isChecked()) << "the layout's own setting";
     Click<QRadioButton>(dialog, "rotation3Radio");
     Ok(dialog);
   }));

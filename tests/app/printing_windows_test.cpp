@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -17,10 +18,13 @@
 
 #include "app/document/doc_manager.h"
 #include "app/document/gp_doc.h"
+#include "app/panels/main_form_view.h"
+#include "app/shell/child_frame.h"
 #include "app/shell/command_actions.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/tool_windows.h"
 #include "app/windows/direct_print_wnd.h"
+#include "print/printer_settings.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "tests/app/app_fixture.h"
@@ -46,7 +50,24 @@ class PrintingWindows : public AppTest {
 
   void SetUp() override {
     AppTest::SetUp();
-    if (printer_) lastJob_ = printer_->Jobs().empty() ? 0 : printer_->Jobs().back().Id;
+    if (!printer_) return;
+    lastJob_ = printer_->Jobs().empty() ? 0 : printer_->Jobs().back().Id;
+    setenv(kExtraPrintersVariable, printer_->Uri().c_str(), 1);
+  }
+  void TearDown() override {
+    AppTest::TearDown();
+    unsetenv(kExtraPrintersVariable);
+  }
+
+  // Chooses the suite's printer in the active layout's side panel.
+  void UseSuitePrinter() {
+    QComboBox* printers = Active()->Frame()->SidePanel()->PrinterCombo();
+    const int index = printers->findData(QString::fromStdString(printer_->Uri()));
+    ASSERT_GE(index, 0) << "the side panel lists the printer";
+    printers->setCurrentIndex(index);
+    emit printers->activated(index);
+    Settle();
+    ASSERT_EQ(Active()->Layout()->PrinterName, printer_->Uri());
   }
 
   // A contact sheet with two photographs, saved as `name` and closed.
@@ -243,7 +264,7 @@ TEST_F(PrintingWindows, PrintingWindowShowsThePageAndCancelSendsNothing) {
   Start();
   CGPDoc* doc = NewLayout();
   AddPhotos(2);
-  doc->Layout()->PrinterName = printer_->Uri();
+  UseSuitePrinter();
   QString page;
   QTimer::singleShot(0, [&] {
     QWidget* dialog = nullptr;
@@ -267,7 +288,7 @@ TEST_F(PrintingWindows, QuickPrintPrintsTheImportAndLeavesTheLayoutAsItWas) {
   CGPDoc* doc = NewLayout();
   ASSERT_NE(doc, nullptr);
   ASSERT_EQ(doc->Layout()->Free, 0);
-  doc->Layout()->PrinterName = printer_->Uri();
+  UseSuitePrinter();
   App().Preferences().quickPrint = 1;
   App().Preferences().confirmDialogShow = 1;
   Frame().SetQuickPrintPane(10);
@@ -302,7 +323,7 @@ TEST_F(PrintingWindows, QuickPrintLeavesFreeLayoutsAlone) {
   TL_REQUIRE_SUITE_PRINTER();
   Start();
   CGPDoc* doc = NewLayout();
-  doc->Layout()->PrinterName = printer_->Uri();
+  UseSuitePrinter();
   Trigger(kCmdFreeLayout);
   ASSERT_EQ(doc->Layout()->Free, 1);
   App().Preferences().quickPrint = 1;
