@@ -2,7 +2,6 @@
 
 #include "document/message_box.h"
 #include "document/undo_store.h"
-#include "layout/arrange.h"
 
 namespace tl {
 namespace {
@@ -45,23 +44,7 @@ bool ApplyCaption(const CaptionValues& v, LayoutDocument& d, LayoutServices& ser
     ErrorBeep();
     return false;
   }
-  if (v.Target == kTextDefaults) {
-    UndoClear();
-    StoreCaption(v, *d.DefaultImageSettings);
-    d.Modified = 1;
-    return true;
-  }
-  if (!TextDialogSource(d, v.Target) || !services.RecordUndo(d, kUndoCaption)) return false;
-  for (LayoutObject* o : d.Objects) {
-    ImageObject* image = AsImage(o);
-    if (!image || !image->Selected) continue;
-    StoreCaption(v, *image);
-    services.ComposeLabel(*image);  // the automatic caption size follows the frame
-    image->NeedsRedraw = 1;
-  }
-  ArrangeLayout(d);
-  d.Modified = 1;
-  return true;
+  return ApplyTextChoice(d, services, v.Target, kUndoCaption, [&v](ImageObject& image) { StoreCaption(v, image); });
 }
 
 }  // namespace tl

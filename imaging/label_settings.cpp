@@ -50,6 +50,27 @@ const ImageObject* TextDialogSource(const LayoutDocument& d, int target) {
   return nullptr;
 }
 
+bool ApplyTextChoice(LayoutDocument& d, LayoutServices& services, int target, int16_t undoCode,
+                     const std::function<void(ImageObject&)>& store) {
+  if (target == kTextDefaults) {
+    UndoClear();
+    store(*d.DefaultImageSettings);
+    d.Modified = 1;
+    return true;
+  }
+  if (!TextDialogSource(d, target) || !services.RecordUndo(d, undoCode)) return false;
+  for (LayoutObject* o : d.Objects) {
+    ImageObject* image = AsImage(o);
+    if (!image || !image->Selected) continue;
+    store(*image);
+    services.ComposeLabel(*image);  // the automatic text size follows the frame
+    image->NeedsRedraw = 1;
+  }
+  ArrangeLayout(d);
+  d.Modified = 1;
+  return true;
+}
+
 bool OpenLabels(const LayoutDocument& d, int target, LabelValues& v) {
   const ImageObject* m = TextDialogSource(d, target);
   if (!m) return false;
@@ -90,23 +111,7 @@ std::string LabelSample(const LayoutDocument& d, const LabelValues& v, LayoutSer
 }
 
 bool ApplyLabels(const LabelValues& v, LayoutDocument& d, LayoutServices& services) {
-  if (v.Target == kTextDefaults) {
-    UndoClear();
-    StoreLabel(v, *d.DefaultImageSettings);
-    d.Modified = 1;
-    return true;
-  }
-  if (!TextDialogSource(d, v.Target) || !services.RecordUndo(d, kUndoLabels)) return false;
-  for (LayoutObject* o : d.Objects) {
-    ImageObject* image = AsImage(o);
-    if (!image || !image->Selected) continue;
-    StoreLabel(v, *image);
-    services.ComposeLabel(*image);
-    image->NeedsRedraw = 1;
-  }
-  ArrangeLayout(d);
-  d.Modified = 1;
-  return true;
+  return ApplyTextChoice(d, services, v.Target, kUndoLabels, [&v](ImageObject& image) { StoreLabel(v, image); });
 }
 
 }  // namespace tl

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -51,6 +52,13 @@ struct LabelValues {
 // The image the dialog shows for the selected images: the current image
 // when selected, else the first selected one.
 const ImageObject* TextDialogSource(const LayoutDocument& document, int target);
+
+// Writes what a label or caption dialog chose: into the defaults for new
+// images (which ends the undo list), or into every selected image under one
+// undo step `undoCode`, each label composed again and the layout arranged.
+// False when no image takes it or the undo step cannot be taken.
+bool ApplyTextChoice(LayoutDocument& document, LayoutServices& services, int target, int16_t undoCode,
+                     const std::function<void(ImageObject&)>& store);
 
 // False when the target has no image to show.
 bool OpenLabels(const LayoutDocument& document, int target, LabelValues& values);
