@@ -15,7 +15,7 @@
 #include "app/dialogs/labels_dlg.h"
 #include "app/dialogs/length_dlg.h"
 #include "app/dialogs/page_margins_dlg.h"
-#include "app/dialogs/specified_page_dlg.h"
+#include "app/dialogs/go_to_page_dlg.h"
 #include "app/document/document_services.h"
 #include "app/document/gp_doc.h"
 #include "app/shell/application.h"

@@ -38,7 +38,7 @@
 #include "app/dialogs/labels_dlg.h"
 #include "app/dialogs/length_dlg.h"
 #include "app/dialogs/page_margins_dlg.h"
-#include "app/dialogs/specified_page_dlg.h"
+#include "app/dialogs/go_to_page_dlg.h"
 #include "app/document/gp_doc.h"
 #include "app/shell/command_actions.h"
 #include "app/shell/main_frame.h"
@@ -397,7 +397,7 @@ TEST_F(ObjectDialogs, SpecifiedPageJumpsToATypedPage) {
   Trigger(kCmdInsertPageBehind);
   ASSERT_EQ(d.PageNumber, 3);
   ASSERT_TRUE(Run<CSpecifiedPageDlg>(kCmdSpecifiedPage, [&](CSpecifiedPageDlg* dialog) {
-    Shot(dialog, "specified_page");
+    Shot(dialog, "go_to_page");
     EXPECT_EQ(dialog->findChild<QLabel*>("pageCountLabel")->text(), "/ 3 Page");
     Type(dialog, "pageEdit", "0");
     Ok(dialog);

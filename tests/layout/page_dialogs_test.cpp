@@ -10,7 +10,7 @@
 #include "layout/image_alignment.h"
 #include "layout/page_geometry.h"
 #include "layout/page_margins.h"
-#include "layout/specified_page.h"
+#include "layout/go_to_page.h"
 #include "layout/typed_length.h"
 #include "layout/units.h"
 #include "tests/layout/layout_fixtures.h"

@@ -1,5 +1,5 @@
 // The Specified Page dialog's widgets.
-#include "app/dialogs/specified_page_dlg.h"
+#include "app/dialogs/go_to_page_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "layout/specified_page.h"
+#include "layout/go_to_page.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // CSpecifiedPageDlg ("Specified Page"): the page the view
-// jumps to. The rules are in layout/specified_page.
+// jumps to. The rules are in layout/go_to_page.
 #pragma once
 
 #include <QDialog>
 
-#include "layout/specified_page.h"
+#include "layout/go_to_page.h"
 
 class QLineEdit;
 
