@@ -7,9 +7,6 @@
 // 1.1 x vipsthumbnail's, peak memory at most 2 x.
 //
 //   print_beside_vips_bench [--repeat N]
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -22,15 +19,18 @@
 #include <vector>
 
 #include "bench/render/camera_files.h"
+#include "bench/render/process_run.h"
 #include "document/layout_document.h"
 #include "imaging/builtin_extensions.h"
 #include "persistence/layout_writer.h"
 #include "render/gui_application.h"
 #include "render/image_add_loop.h"
 
-extern char** environ;
 
 namespace {
+
+using tl::bench::ProcessRun;
+using tl::bench::RunProcess;
 
 namespace fs = std::filesystem;
 
@@ -42,28 +42,6 @@ constexpr tl::LSize kCell = {1400, 1270};
 constexpr double kTimeTarget = 1.1, kMemoryTarget = 2.0;
 constexpr const char* kLayoutName = "six_to_a_page.qlf";
 
-struct ProcessRun {
-  bool ok = false;
-  double milliseconds = 0;
-  double peakMegabytes = 0;
-};
-
-ProcessRun Run(std::vector<std::string> args) {
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  ProcessRun run;
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return run;
-  int status = 0;
-  struct rusage usage {};
-  wait4(pid, &status, 0, &usage);
-  run.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  run.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
-  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return run;
-}
 
 class NoProgress final : public tl::ImageAddProgress {
  public:
@@ -106,7 +84,7 @@ int main(int argc, char** argv) {
   fs::remove_all(folder);
   fs::create_directories(folder / "thumbnails");
   const std::string layout = (folder / kLayoutName).string();
-  if (!Run({fs::read_symlink("/proc/self/exe").string(), "--make-layout", folder.string(), layout}).ok) return 1;
+  if (!RunProcess({fs::read_symlink("/proc/self/exe").string(), "--make-layout", folder.string(), layout}).ok) return 1;
 
   std::vector<std::string> ours = {TL_CLI, "render", layout, "-o", (folder / "out.pdf").string(), "--dpi",
                                    std::to_string(kDpi)};
@@ -118,7 +96,7 @@ int main(int argc, char** argv) {
   ProcessRun best[2], worstMemory[2];
   for (int r = 0; r < repeats; ++r) {
     for (int k = 0; k < 2; ++k) {
-      const ProcessRun run = Run(k == 0 ? ours : vips);
+      const ProcessRun run = RunProcess(k == 0 ? ours : vips);
       if (!run.ok) {
         std::fprintf(stderr, "%s failed\n", k == 0 ? "tessaline-cli render" : "vipsthumbnail");
         return 1;

@@ -10,9 +10,6 @@
 //  - redrawing the screen page of 100 images at 100 % from their previews.
 // The pictures are generated into a temporary folder when the run starts.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -33,11 +30,14 @@
 #include "render/document_output.h"
 #include "render/gui_application.h"
 #include "render/screen_page.h"
+#include "bench/render/process_run.h"
 #include "tests/render/render_fixtures.h"
 
-extern char** environ;
 
 namespace {
+
+using tl::bench::ProcessRun;
+using tl::bench::RunProcess;
 
 namespace fs = std::filesystem;
 
@@ -154,28 +154,6 @@ int RunSheetJob(const std::string& folder, const std::string& pdf) {
   return d->PageNumber == 1 && PrintSheet(*d, pdf) ? 0 : 1;
 }
 
-struct ProcessRun {
-  bool ok = false;
-  double milliseconds = 0;
-  double peakMegabytes = 0;
-};
-
-ProcessRun RunProcess(std::vector<std::string> args) {
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  ProcessRun run;
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return run;
-  int status = 0;
-  struct rusage usage {};
-  wait4(pid, &status, 0, &usage);
-  run.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  run.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
-  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return run;
-}
 
 std::string SelfPath() { return fs::read_symlink("/proc/self/exe").string(); }
 
