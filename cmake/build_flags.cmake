@@ -12,6 +12,13 @@ if(TL_SANITIZE)
   add_link_options(${TL_SANITIZER_FLAGS})
 endif()
 
+# The fuzz build instruments every library for coverage, so that libFuzzer
+# is guided by the readers' own branches and not only by the harness.
+if(TL_BUILD_FUZZERS)
+  add_compile_options(-fsanitize=fuzzer-no-link
+                      -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage_ignorelist.txt)
+endif()
+
 # Every target links this: warnings, C++20 and the source root as include
 # root ("document/layout_document.h").
 add_library(tl_build_flags INTERFACE)

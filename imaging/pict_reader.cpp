@@ -34,9 +34,8 @@ constexpr uint16_t kRegionEnd = 0x7FFF;
 constexpr uint16_t kRectangularRegionSize = 10;
 constexpr uint16_t kUnpackedBelowRowBytes = 8;
 constexpr uint16_t kOneByteCountUpTo = 250;
-constexpr uint16_t kPackNone = 1, kPackDropPad = 2, kPackWords = 3, kPackComponents = 4;
+constexpr uint16_t kPackNone = 1, kPackDropPad = 2;
 constexpr uint32_t kJpegCodec = FourCC("jpeg");
-constexpr size_t kQuickTimeHeaderBytes = 68;  // version .. mask size
 constexpr int kBgra = OffscreenBitmap::kBytesPerPixel;
 
 struct Rect16 {

@@ -22,7 +22,6 @@ constexpr int kLayoutExceedsPrintable = 10426;
 constexpr int kSetColorManually = 40002;
 constexpr int kCaptureMatchingMayFail = 40003;
 constexpr int16_t kA4Source = 4;
-constexpr double kLongestLayout = 212598.4251968504;  // 15 m in layout units
 
 // A paper never chosen is A4 portrait, fed by hand.
 void FallBackToA4(LayoutDocument& d) {

@@ -1,16 +1,15 @@
 // What every image fuzz target does with its input: write it to a file and
 // take it in the way a layout does (header, preview, a decode with a mask,
-// the embedded profile), with a low limit on decoded picture sizes.
+// the embedded profile), within the fuzz pixel budget.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "document/layout_object.h"
+#include "fuzz/fuzz_budget.h"
+#include "fuzz/fuzz_input_file.h"
 #include "imaging/decode_limits.h"
 #include "imaging/builtin_extensions.h"
 #include "imaging/embedded_profile.h"
@@ -20,19 +19,7 @@
 
 namespace tl::fuzz {
 
-// Big enough for every structure, small enough to fuzz quickly.
-inline constexpr int64_t kFuzzPixelLimit = int64_t(1) << 22;
-
-inline void LimitDecodes() { SetDecodePixelLimit(kFuzzPixelLimit); }
-
-inline std::string WriteInput(const uint8_t* data, size_t size, const char* extension) {
-  const std::string path = "/tmp/tl-fuzz-" + std::to_string(getpid()) + extension;
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
-  }
-  return path;
-}
+inline void LimitDecodes() { SetDecodePixelLimit(kFuzzPixelBudget); }
 
 inline void TakeImage(const std::string& path) {
   ImageObject image;

@@ -1,24 +1,17 @@
 // LoadLayoutFile on arbitrary bytes: every input ends in a document or in
 // null, with everything freed. The input is also tried inside a valid
 // header so that the layout and object readers see most of it.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "fuzz/fuzz_input_file.h"
 #include "persistence/layout_reader.h"
 #include "persistence/template_summary.h"
 
 namespace {
 
 std::string WriteInput(const std::string& text) {
-  const std::string path = "/tmp/tl-fuzz-" + std::to_string(getpid()) + ".qlf";
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
-  }
-  return path;
+  return tl::fuzz::WriteInput(reinterpret_cast<const uint8_t*>(text.data()), text.size(), ".qlf");
 }
 
 void Load(const std::string& text) {

@@ -20,96 +20,6 @@ namespace {
 
 using test::Bytes;
 
-std::string Hex(const Bytes& data, size_t lineBytes = 32) {
-  std::string text = "% ";
-  char pair[3];
-  for (size_t i = 0; i < data.size(); ++i) {
-    std::snprintf(pair, sizeof pair, "%02X", data[i]);
-    text += pair;
-    if ((i + 1) % lineBytes == 0) text += "\r\n% ";
-  }
-  return text + "\r\n";
-}
-
-std::string Ascii85(const Bytes& data) {
-  std::string text;
-  for (size_t i = 0; i < data.size(); i += 4) {
-    uint32_t v = 0;
-    const size_t n = std::min<size_t>(4, data.size() - i);
-    for (size_t k = 0; k < 4; ++k) v = v << 8 | (k < n ? data[i + k] : 0);
-    if (v == 0 && n == 4) {
-      text += 'z';
-      continue;
-    }
-    char group[5];
-    for (int k = 4; k >= 0; --k, v /= 85) group[k] = char('!' + v % 85);
-    text.append(group, n + 1);
-    if (text.size() % 64 < 5) text += "\r\n";
-  }
-  return text + "~>";
-}
-
-struct EpsRecipe {
-  int Width = 6, Height = 4, Channels = 3, Pad = 0, Bits = 8, Encoding = 1;
-  int BlockBytes = 0;       // 0: the width
-  Bytes Resources;          // Photoshop resource blocks
-  Bytes Profile;            // with its size in the first four bytes
-  Bytes JpegData;           // for encoding 3
-  bool WithImageData = true;
-};
-
-uint8_t ChannelValue(int x, int y, int c) { return uint8_t(x * 40 + y * 7 + c * 3); }
-
-std::string MakeEps(const EpsRecipe& s) {
-  const int block = s.BlockBytes ? s.BlockBytes : s.Width;
-  std::string eps = "%!PS-Adobe-3.0 EPSF-3.0\r\n%%Creator: the tests\r\n";
-  if (s.WithImageData) {
-    char line[128];
-    std::snprintf(line, sizeof line, "%%ImageData: %d %d %d %d %d %d %d \"beginimage\"\r\n", s.Width, s.Height, s.Bits,
-                  s.Channels, s.Pad, block, s.Encoding);
-    eps += line;
-  }
-  if (!s.Resources.empty())
-    eps += "%BeginPhotoshop: " + std::to_string(s.Resources.size()) + "\r\n" + Hex(s.Resources) + "%EndPhotoshop\r\n";
-  if (!s.Profile.empty()) eps += "%%BeginICCProfile: (Test) -1 Hex\r\n" + Hex(s.Profile, 37) + "%%EndICCProfile\r\n";
-  std::string data;
-  if (s.Encoding >= 3) {
-    data = Ascii85(s.JpegData);
-  } else {
-    Bytes raw;
-    for (int y = 0; y < s.Height; ++y)
-      for (int c = 0; c < s.Channels + s.Pad; ++c)
-        for (int x = 0; x < block; ++x) raw.push_back(c < s.Channels ? ChannelValue(x, y, c) : 0xEE);
-    data = s.Encoding == 1 ? std::string(raw.begin(), raw.end()) : Hex(raw, 5);
-  }
-  eps += "%%BeginBinary: " + std::to_string(data.size() + 11) + "\r\nbeginimage\r" + data + "\r\n%%EndBinary\r\n";
-  return eps;
-}
-
-// A subpath of four corner knots whose control points lie on their anchors.
-Bytes RectanglePath(double top, double left, double bottom, double right) {
-  Bytes path(26, 0);  // the fill-rule record (selector 6)
-  path[1] = 6;
-  Bytes length(26, 0);
-  length[3] = 4;  // selector 0, four knots
-  path.insert(path.end(), length.begin(), length.end());
-  auto fixed = [](double f, uint8_t* p) {
-    const uint32_t v = uint32_t(int32_t(f * (1 << 24)));
-    p[0] = uint8_t(v >> 24), p[1] = uint8_t(v >> 16), p[2] = uint8_t(v >> 8), p[3] = uint8_t(v);
-  };
-  const double corners[4][2] = {{top, left}, {top, right}, {bottom, right}, {bottom, left}};
-  for (const auto& c : corners) {
-    Bytes knot(26, 0);
-    knot[1] = 1;
-    for (int k = 0; k < 3; ++k) {
-      fixed(c[0], &knot[2 + 8 * k]);
-      fixed(c[1], &knot[6 + 8 * k]);
-    }
-    path.insert(path.end(), knot.begin(), knot.end());
-  }
-  return path;
-}
-
 class EpsReaderTest : public ::testing::Test {
  protected:
   bool Header(const std::string& text) {
@@ -136,7 +46,7 @@ TEST(EpsText, DecodesAscii85) {
 }
 
 TEST_F(EpsReaderTest, HeaderKeepsTheImageDataNumbersAndResolution) {
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.Width = 399;
   recipe.Height = 3;
   recipe.Pad = 1;
@@ -144,7 +54,7 @@ TEST_F(EpsReaderTest, HeaderKeepsTheImageDataNumbersAndResolution) {
   resolution[0] = 0x01, resolution[1] = 0x2C;  // 300 dpi across
   resolution[8] = 0x00, resolution[9] = 0xF0;  // 240 dpi down
   recipe.Resources = test::PhotoshopBlock(kResourceResolution, "", resolution);
-  ASSERT_TRUE(Header(MakeEps(recipe)));
+  ASSERT_TRUE(Header(test::MakeEps(recipe)));
   EXPECT_EQ(image_.FileKind, kKindEps);
   EXPECT_EQ(image_.ImageDesc.ByteSize(), ImageDescBlock::kEpsSize);
   EXPECT_EQ(image_.ImageDesc.BlockSize(), 100u);
@@ -161,14 +71,14 @@ TEST_F(EpsReaderTest, HeaderKeepsTheImageDataNumbersAndResolution) {
 }
 
 TEST_F(EpsReaderTest, RefusesFilesWithoutUsableImageData) {
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.WithImageData = false;
-  EXPECT_FALSE(Header(MakeEps(recipe)));
-  recipe = EpsRecipe();
+  EXPECT_FALSE(Header(test::MakeEps(recipe)));
+  recipe = test::EpsRecipe();
   recipe.Channels = 2;  // 16 bits in all: no colour space
-  EXPECT_FALSE(Header(MakeEps(recipe)));
+  EXPECT_FALSE(Header(test::MakeEps(recipe)));
   recipe.Channels = 4;  // CMYK
-  EXPECT_FALSE(Header(MakeEps(recipe)));
+  EXPECT_FALSE(Header(test::MakeEps(recipe)));
   EXPECT_FALSE(Header("%!PS-Adobe-3.0 EPSF-3.0\r\n%ImageData: 1 2 3\r\n"));
   EXPECT_FALSE(Header("%ImageData: 6 4 8 3 0 6 1 \"beginimage\"\r\n%!PS-Adobe-3.0 EPSF-3.0\r\n"));
 }
@@ -177,18 +87,18 @@ TEST_F(EpsReaderTest, BinaryAndHexadecimalRowsGiveTheSamePixels) {
   for (int channels : {1, 3}) {
     for (int encoding : {1, 2}) {
       SCOPED_TRACE(testing::Message() << channels << " channels, encoding " << encoding);
-      EpsRecipe recipe;
+      test::EpsRecipe recipe;
       recipe.Channels = channels;
       recipe.Encoding = encoding;
       recipe.Pad = 1;
       recipe.BlockBytes = 8;  // rows padded beyond the width
-      BitmapPtr pixels = Decode(MakeEps(recipe));
+      BitmapPtr pixels = Decode(test::MakeEps(recipe));
       ASSERT_TRUE(pixels);
       for (int y = 0; y < recipe.Height; ++y)
         for (int x = 0; x < recipe.Width; ++x) {
-          const uint32_t r = ChannelValue(x, y, 0);
+          const uint32_t r = test::EpsChannelValue(x, y, 0);
           const uint32_t expected =
-              channels == 1 ? r * 0x010101 : r << 16 | uint32_t(ChannelValue(x, y, 1)) << 8 | ChannelValue(x, y, 2);
+              channels == 1 ? r * 0x010101 : r << 16 | uint32_t(test::EpsChannelValue(x, y, 1)) << 8 | test::EpsChannelValue(x, y, 2);
           ASSERT_EQ(test::RgbAt(*pixels, x, y), expected) << x << "," << y;
         }
     }
@@ -200,28 +110,28 @@ TEST_F(EpsReaderTest, JpegDataInAscii85) {
   jpeg.Width = 24;
   jpeg.Height = 16;
   jpeg.Pixel = [](int, int, uint8_t* c) { c[0] = 0, c[1] = 0, c[2] = 0; };  // black: zero groups as "z"
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.Width = 24;
   recipe.Height = 16;
   recipe.Encoding = 3;
   recipe.JpegData = test::MakeJpeg(jpeg);
-  BitmapPtr pixels = Decode(MakeEps(recipe));
+  BitmapPtr pixels = Decode(test::MakeEps(recipe));
   ASSERT_TRUE(pixels);
   EXPECT_EQ(pixels->Width, 24);
   EXPECT_LT(test::RgbAt(*pixels, 5, 5) & 0xFF, 8u);
 }
 
 TEST_F(EpsReaderTest, ClippingPathMakesTheMask) {
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.Width = 40;
   recipe.Height = 20;
   recipe.Resources = test::PhotoshopBlock(kResourceClippingPathName, "", {7, 'O', 'u', 't', 'l', 'i', 'n', 'e', 0, 0});
-  const Bytes other = test::PhotoshopBlock(2000, "Other", RectanglePath(0, 0, 1, 1));
-  const Bytes outline = test::PhotoshopBlock(2001, "Outline", RectanglePath(0.25, 0.25, 0.75, 0.75));
+  const Bytes other = test::PhotoshopBlock(2000, "Other", test::RectanglePath(0, 0, 1, 1));
+  const Bytes outline = test::PhotoshopBlock(2001, "Outline", test::RectanglePath(0.25, 0.25, 0.75, 0.75));
   recipe.Resources.insert(recipe.Resources.end(), other.begin(), other.end());
   recipe.Resources.insert(recipe.Resources.end(), outline.begin(), outline.end());
   BitmapPtr mask;
-  ASSERT_TRUE(Decode(MakeEps(recipe), &mask));
+  ASSERT_TRUE(Decode(test::MakeEps(recipe), &mask));
   ASSERT_TRUE(mask);
   EXPECT_EQ(mask->Row(10)[4 * 20], 0);    // inside the outline: shown
   EXPECT_EQ(mask->Row(2)[4 * 2], 255);    // outside: hidden
@@ -229,21 +139,21 @@ TEST_F(EpsReaderTest, ClippingPathMakesTheMask) {
 
   recipe.Resources.clear();
   BitmapPtr none;
-  ASSERT_TRUE(Decode(MakeEps(recipe), &none));
+  ASSERT_TRUE(Decode(test::MakeEps(recipe), &none));
   EXPECT_FALSE(none);
 }
 
 TEST_F(EpsReaderTest, ProfileFromItsHexadecimalText) {
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.Profile = {0, 0, 0, 10, 'a', 'b', 'c', 'd', 'e', 'f'};
-  ASSERT_TRUE(Header(MakeEps(recipe)));
+  ASSERT_TRUE(Header(test::MakeEps(recipe)));
   EXPECT_TRUE(image_.HasEmbeddedProfile);
   std::vector<uint8_t> profile;
   ASSERT_TRUE(ReadEmbeddedProfile(image_, profile));
   EXPECT_EQ(profile, recipe.Profile);
 
   recipe.Profile = {0xFF, 0, 0, 10, 'a'};  // a size the file cannot hold
-  ASSERT_TRUE(Header(MakeEps(recipe)));
+  ASSERT_TRUE(Header(test::MakeEps(recipe)));
   EXPECT_FALSE(image_.HasEmbeddedProfile);
 }
 
@@ -255,18 +165,8 @@ TEST_F(EpsReaderTest, PreviewFromTheDosHeaderElseThePhotoshopThumbnail) {
   const std::string tiffPath = dir_.File("preview.tif");
   ASSERT_TRUE(test::WriteTiff(tiffPath, tiff));
   const Bytes tiffBytes = test::ReadBytes(tiffPath);
-  const std::string ps = MakeEps(EpsRecipe());
-  Bytes dos = {0xC5, 0xD0, 0xD3, 0xC6};
-  auto put32 = [&](uint32_t v) { dos.insert(dos.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}); };
-  put32(30);
-  put32(uint32_t(ps.size()));
-  put32(0);
-  put32(0);
-  put32(uint32_t(30 + ps.size()));
-  put32(uint32_t(tiffBytes.size()));
-  dos.insert(dos.end(), {0xFF, 0xFF});
-  dos.insert(dos.end(), ps.begin(), ps.end());
-  dos.insert(dos.end(), tiffBytes.begin(), tiffBytes.end());
+  const std::string ps = test::MakeEps(test::EpsRecipe());
+  const Bytes dos = test::DosEps(ps, tiffBytes);
   ASSERT_TRUE(Header(std::string(dos.begin(), dos.end())));
   BitmapPtr preview = MakePreview(image_);
   ASSERT_TRUE(preview);
@@ -276,29 +176,29 @@ TEST_F(EpsReaderTest, PreviewFromTheDosHeaderElseThePhotoshopThumbnail) {
   test::JpegRecipe jpeg;
   jpeg.Width = 10;
   jpeg.Height = 5;
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.Resources = test::PhotoshopThumbnailBlock(kResourceThumbnail, test::MakeJpeg(jpeg));
-  ASSERT_TRUE(Header(MakeEps(recipe)));
+  ASSERT_TRUE(Header(test::MakeEps(recipe)));
   preview = MakePreview(image_);
   ASSERT_TRUE(preview);
   EXPECT_EQ(preview->Width, 10);
 }
 
 TEST_F(EpsReaderTest, DamagedFilesFailCleanly) {
-  EpsRecipe recipe;
+  test::EpsRecipe recipe;
   recipe.Encoding = 2;
   recipe.Resources = test::PhotoshopBlock(kResourceClippingPathName, "", {1, 'P', 0, 0});
-  const std::string good = MakeEps(recipe);
+  const std::string good = test::MakeEps(recipe);
   for (size_t n = 0; n < good.size(); n += 13) {
     BitmapPtr mask;
     Decode(good.substr(0, n), &mask);
   }
   // Dimensions far larger than the data.
-  recipe = EpsRecipe();
+  recipe = test::EpsRecipe();
   recipe.Width = 60000;
   recipe.Height = 60000;
   recipe.BlockBytes = 60000;
-  std::string huge = MakeEps(EpsRecipe());
+  std::string huge = test::MakeEps(test::EpsRecipe());
   huge.replace(huge.find("6 4 8"), 5, "60000 60000 8");
   EXPECT_FALSE(Decode(huge));
 }

@@ -390,4 +390,108 @@ uint32_t RgbAt(const OffscreenBitmap& b, int x, int y) {
   return (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
 }
 
+namespace {
+
+// An uppercase hexadecimal dump in "% "-prefixed comment lines.
+std::string Hex(const Bytes& data, size_t lineBytes = 32) {
+  std::string text = "% ";
+  char pair[3];
+  for (size_t i = 0; i < data.size(); ++i) {
+    std::snprintf(pair, sizeof pair, "%02X", data[i]);
+    text += pair;
+    if ((i + 1) % lineBytes == 0) text += "\r\n% ";
+  }
+  return text + "\r\n";
+}
+
+std::string Ascii85(const Bytes& data) {
+  std::string text;
+  for (size_t i = 0; i < data.size(); i += 4) {
+    uint32_t v = 0;
+    const size_t n = std::min<size_t>(4, data.size() - i);
+    for (size_t k = 0; k < 4; ++k) v = v << 8 | (k < n ? data[i + k] : 0);
+    if (v == 0 && n == 4) {
+      text += 'z';
+      continue;
+    }
+    char group[5];
+    for (int k = 4; k >= 0; --k, v /= 85) group[k] = char('!' + v % 85);
+    text.append(group, n + 1);
+    if (text.size() % 64 < 5) text += "\r\n";
+  }
+  return text + "~>";
+}
+
+constexpr uint32_t kDosEpsHeaderBytes = 30;
+
+}  // namespace
+
+
+uint8_t EpsChannelValue(int x, int y, int c) { return uint8_t(x * 40 + y * 7 + c * 3); }
+
+std::string MakeEps(const EpsRecipe& s) {
+  const int block = s.BlockBytes ? s.BlockBytes : s.Width;
+  std::string eps = "%!PS-Adobe-3.0 EPSF-3.0\r\n%%Creator: the tests\r\n";
+  if (s.WithImageData) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%%ImageData: %d %d %d %d %d %d %d \"beginimage\"\r\n", s.Width, s.Height, s.Bits,
+                  s.Channels, s.Pad, block, s.Encoding);
+    eps += line;
+  }
+  if (!s.Resources.empty())
+    eps += "%BeginPhotoshop: " + std::to_string(s.Resources.size()) + "\r\n" + Hex(s.Resources) + "%EndPhotoshop\r\n";
+  if (!s.Profile.empty()) eps += "%%BeginICCProfile: (Test) -1 Hex\r\n" + Hex(s.Profile, 37) + "%%EndICCProfile\r\n";
+  std::string data;
+  if (s.Encoding >= 3) {
+    data = Ascii85(s.JpegData);
+  } else {
+    Bytes raw;
+    for (int y = 0; y < s.Height; ++y)
+      for (int c = 0; c < s.Channels + s.Pad; ++c)
+        for (int x = 0; x < block; ++x) raw.push_back(c < s.Channels ? EpsChannelValue(x, y, c) : 0xEE);
+    data = s.Encoding == 1 ? std::string(raw.begin(), raw.end()) : Hex(raw, 5);
+  }
+  eps += "%%BeginBinary: " + std::to_string(data.size() + 11) + "\r\nbeginimage\r" + data + "\r\n%%EndBinary\r\n";
+  return eps;
+}
+
+// A subpath of four corner knots whose control points lie on their anchors.
+Bytes RectanglePath(double top, double left, double bottom, double right) {
+  Bytes path(26, 0);  // the fill-rule record (selector 6)
+  path[1] = 6;
+  Bytes length(26, 0);
+  length[3] = 4;  // selector 0, four knots
+  path.insert(path.end(), length.begin(), length.end());
+  auto fixed = [](double f, uint8_t* p) {
+    const uint32_t v = uint32_t(int32_t(f * (1 << 24)));
+    p[0] = uint8_t(v >> 24), p[1] = uint8_t(v >> 16), p[2] = uint8_t(v >> 8), p[3] = uint8_t(v);
+  };
+  const double corners[4][2] = {{top, left}, {top, right}, {bottom, right}, {bottom, left}};
+  for (const auto& c : corners) {
+    Bytes knot(26, 0);
+    knot[1] = 1;
+    for (int k = 0; k < 3; ++k) {
+      fixed(c[0], &knot[2 + 8 * k]);
+      fixed(c[1], &knot[6 + 8 * k]);
+    }
+    path.insert(path.end(), knot.begin(), knot.end());
+  }
+  return path;
+}
+
+Bytes DosEps(const std::string& postscript, const Bytes& tiffPreview) {
+  Bytes dos = {0xC5, 0xD0, 0xD3, 0xC6};
+  auto put32 = [&](uint32_t v) { dos.insert(dos.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}); };
+  put32(kDosEpsHeaderBytes);
+  put32(uint32_t(postscript.size()));
+  put32(0);
+  put32(0);
+  put32(uint32_t(kDosEpsHeaderBytes + postscript.size()));
+  put32(uint32_t(tiffPreview.size()));
+  dos.insert(dos.end(), {0xFF, 0xFF});
+  dos.insert(dos.end(), postscript.begin(), postscript.end());
+  dos.insert(dos.end(), tiffPreview.begin(), tiffPreview.end());
+  return dos;
+}
+
 }  // namespace tl::test

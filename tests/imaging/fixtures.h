@@ -137,6 +137,25 @@ struct BmpRecipe {
 };
 Bytes MakeBmp(const BmpRecipe& recipe);
 
+// A Photoshop-style EPS file: %ImageData with binary, hexadecimal or
+// ASCII85-encoded JPEG data, optional resources and an ICC profile.
+struct EpsRecipe {
+  int Width = 6, Height = 4, Channels = 3, Pad = 0, Bits = 8, Encoding = 1;
+  int BlockBytes = 0;       // 0: the width
+  Bytes Resources;          // Photoshop resource blocks
+  Bytes Profile;            // with its size in the first four bytes
+  Bytes JpegData;           // for encoding 3
+  bool WithImageData = true;
+};
+// Sample `c` of pixel x, y in the files MakeEps writes.
+uint8_t EpsChannelValue(int x, int y, int c);
+std::string MakeEps(const EpsRecipe& recipe);
+// A DOS EPS file: the binary header, the PostScript, a TIFF preview.
+Bytes DosEps(const std::string& postscript, const Bytes& tiffPreview);
+// A Photoshop path resource: one subpath of four corner knots whose control
+// points lie on their anchors (fractions of the picture).
+Bytes RectanglePath(double top, double left, double bottom, double right);
+
 // Keeps the text of every message shown.
 class RecordingSink : public MessageSink {
  public:
