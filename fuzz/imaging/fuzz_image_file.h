@@ -10,8 +10,8 @@
 #include "document/layout_object.h"
 #include "fuzz/fuzz_budget.h"
 #include "fuzz/fuzz_input_file.h"
-#include "imaging/decode_limits.h"
 #include "imaging/builtin_extensions.h"
+#include "imaging/decode_limits.h"
 #include "imaging/embedded_profile.h"
 #include "imaging/image_header.h"
 #include "imaging/image_loader.h"
@@ -36,26 +36,22 @@ inline void TakeImage(const std::string& path) {
 
 }  // namespace tl::fuzz
 
-// A fuzz target that takes its input in as an image file with `extension`.
-#define TL_IMAGE_FILE_FUZZER(extension)                                         \
-  extern "C" int LLVMFuzzerInitialize(int*, char***) {                          \
-    tl::fuzz::LimitDecodes();                                                   \
-    return 0;                                                                   \
-  }                                                                             \
-  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {     \
-    tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, extension));           \
-    return 0;                                                                   \
+// A fuzz target that takes its input in as an image file with `extension`,
+// after `setup` at start.
+#define TL_IMAGE_FILE_FUZZER_AFTER(extension, setup)                        \
+  extern "C" int LLVMFuzzerInitialize(int*, char***) {                      \
+    tl::fuzz::LimitDecodes();                                               \
+    setup;                                                                  \
+    return 0;                                                               \
+  }                                                                         \
+  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \
+    tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, extension));       \
+    return 0;                                                               \
   }
+
+#define TL_IMAGE_FILE_FUZZER(extension) TL_IMAGE_FILE_FUZZER_AFTER(extension, (void)0)
 
 // The same with the importer and the capture-matching engine of a normal
 // run installed, for the readers and the decode path they bring.
-#define TL_EXTENDED_IMAGE_FILE_FUZZER(extension)                                \
-  extern "C" int LLVMFuzzerInitialize(int*, char***) {                          \
-    tl::fuzz::LimitDecodes();                                                   \
-    tl::InstallBuiltInImportExtensions();                                       \
-    return 0;                                                                   \
-  }                                                                             \
-  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {     \
-    tl::fuzz::TakeImage(tl::fuzz::WriteInput(data, size, extension));           \
-    return 0;                                                                   \
-  }
+#define TL_EXTENDED_IMAGE_FILE_FUZZER(extension) \
+  TL_IMAGE_FILE_FUZZER_AFTER(extension, tl::InstallBuiltInImportExtensions())

@@ -27,7 +27,9 @@ void Load(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   Load(input);
-  Load("<root><header><Version>1</Version><Platform>W</Platform><OSVersion>x</OSVersion></header><layout>" + input +
-       "</layout><object>" + input + "</object></root>");
+  Load(
+      "<root><header><Version>1</Version><Platform>W</Platform><OSVersion>x</"
+      "OSVersion></header><layout>" +
+      input + "</layout><object>" + input + "</object></root>");
   return 0;
 }

@@ -34,6 +34,13 @@ using test::ExifBuilder;
 
 constexpr int kApp1 = 0xE1, kApp2 = 0xE2, kApp5 = 0xE5, kApp13 = 0xED;
 
+// A recipe's change from its defaults, and the file name of the result.
+template <class Recipe>
+struct Variant {
+  const char* Name;
+  std::function<void(Recipe&)> Change;
+};
+
 class SeedWriter {
  public:
   explicit SeedWriter(fs::path root) : root_(std::move(root)) {}
@@ -134,7 +141,8 @@ void WriteExifSeeds(SeedWriter& out) {
   for (const bool big : {false, true}) {
     ExifBuilder exif = CameraExif(big);
     exif.Thumbnail(SmallJpeg(8, 8));
-    exif.Raw(ExifBuilder::kIfd0, 315, 2, 1000, 0xFFFFFF00);  // an offset past the end
+    exif.Raw(ExifBuilder::kIfd0, 315, 2, 1000,
+             0xFFFFFF00);  // an offset past the end
     out.Put("exif", big ? "motorola.tif" : "intel.tif", exif.Tiff());
   }
 }
@@ -148,11 +156,7 @@ Bytes TiffBytes(const test::TiffRecipe& recipe) {
 }
 
 void WriteTiffSeeds(SeedWriter& out, const Bytes& profile) {
-  struct Variant {
-    const char* Name;
-    std::function<void(test::TiffRecipe&)> Change;
-  };
-  const std::vector<Variant> variants = {
+  const std::vector<Variant<test::TiffRecipe>> variants = {
       {"rgb.tif", [](test::TiffRecipe&) {}},
       {"gray.tif", [](test::TiffRecipe& r) { r.Samples = 1, r.Photometric = 1; }},
       {"gray16.tif", [](test::TiffRecipe& r) { r.Samples = 1, r.Photometric = 1, r.Bits = 16; }},
@@ -174,7 +178,7 @@ void WriteTiffSeeds(SeedWriter& out, const Bytes& profile) {
        }},
       {"icc.tif", [&profile](test::TiffRecipe& r) { r.Icc = profile; }},
   };
-  for (const Variant& v : variants) {
+  for (const auto& v : variants) {
     test::TiffRecipe recipe;
     recipe.Width = 20, recipe.Height = 12;
     v.Change(recipe);
@@ -185,18 +189,17 @@ void WriteTiffSeeds(SeedWriter& out, const Bytes& profile) {
 }
 
 void WriteBmpSeeds(SeedWriter& out) {
-  struct Variant {
+  struct BmpVariant {
     const char* Name;
     int Bits;
     uint32_t Compression;
     bool TopDown, Core;
   };
-  const Variant variants[] = {{"rgb24.bmp", 24, 0, false, false},
-                              {"rgb16.bmp", 16, 0, false, false}, {"index8.bmp", 8, 0, false, false},
-                              {"index4.bmp", 4, 0, true, false},  {"index1.bmp", 1, 0, false, false},
-                              {"core.bmp", 8, 0, false, true},    {"rle8.bmp", 8, 1, false, false},
-                              {"rle4.bmp", 4, 2, false, false}};
-  for (const Variant& v : variants) {
+  const BmpVariant variants[] = {{"rgb24.bmp", 24, 0, false, false}, {"rgb16.bmp", 16, 0, false, false},
+                                 {"index8.bmp", 8, 0, false, false}, {"index4.bmp", 4, 0, true, false},
+                                 {"index1.bmp", 1, 0, false, false}, {"core.bmp", 8, 0, false, true},
+                                 {"rle8.bmp", 8, 1, false, false},   {"rle4.bmp", 4, 2, false, false}};
+  for (const BmpVariant& v : variants) {
     test::BmpRecipe recipe;
     recipe.Bits = v.Bits, recipe.Compression = v.Compression, recipe.TopDown = v.TopDown, recipe.CoreHeader = v.Core;
     if (v.Bits <= 8)
@@ -238,11 +241,7 @@ void WriteEpsSeeds(SeedWriter& out, const Bytes& profile) {
 }
 
 void WritePngSeeds(SeedWriter& out, const Bytes& profile) {
-  struct Variant {
-    const char* Name;
-    std::function<void(test::PngRecipe&)> Change;
-  };
-  const std::vector<Variant> variants = {
+  const std::vector<Variant<test::PngRecipe>> variants = {
       {"rgb.png", [](test::PngRecipe&) {}},
       {"gray.png", [](test::PngRecipe& r) { r.ColorType = 0; }},
       {"gray1.png", [](test::PngRecipe& r) { r.ColorType = 0, r.BitDepth = 1; }},
@@ -260,7 +259,7 @@ void WritePngSeeds(SeedWriter& out, const Bytes& profile) {
          r.PaletteAlpha = {0, 128, 255};
        }},
   };
-  for (const Variant& v : variants) {
+  for (const auto& v : variants) {
     test::PngRecipe recipe;
     recipe.Width = 12, recipe.Height = 8;
     v.Change(recipe);
@@ -271,11 +270,7 @@ void WritePngSeeds(SeedWriter& out, const Bytes& profile) {
 }
 
 void WritePsdSeeds(SeedWriter& out) {
-  struct Variant {
-    const char* Name;
-    std::function<void(test::PsdRecipe&)> Change;
-  };
-  const std::vector<Variant> variants = {
+  const std::vector<Variant<test::PsdRecipe>> variants = {
       {"rgb.psd", [](test::PsdRecipe&) {}},
       {"packbits.psd", [](test::PsdRecipe& r) { r.Compression = 1; }},
       {"gray.psd", [](test::PsdRecipe& r) { r.Mode = 1, r.Channels = 1; }},
@@ -297,7 +292,7 @@ void WritePsdSeeds(SeedWriter& out) {
          r.Resources.insert(r.Resources.end(), thumbnail.begin(), thumbnail.end());
        }},
   };
-  for (const Variant& v : variants) {
+  for (const auto& v : variants) {
     test::PsdRecipe recipe;
     v.Change(recipe);
     const uint32_t top = (1u << recipe.Depth) - 1;
@@ -418,8 +413,9 @@ void WriteLayoutSeeds(SeedWriter& out) {
   const std::string dir = "<Dir>\"/tmp\"</Dir>";
   out.Put("layout_file", "empty.qlf", test::LayoutXml(""));
   out.Put("layout_file", "objects.qlf",
-          test::LayoutXml("<Orientation>Landscape</Orientation>",
-                          test::ImageXml(dir, "a.jpg") + test::FreeTextXml("Proof") + test::FreeLineXml("100,200", 3000, 45)));
+          test::LayoutXml(
+              "<Orientation>Landscape</Orientation>",
+              test::ImageXml(dir, "a.jpg") + test::FreeTextXml("Proof") + test::FreeLineXml("100,200", 3000, 45)));
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(DataFolder() + "/Templates", error)) {
     const std::string name = entry.path().filename().string();
