@@ -4,7 +4,7 @@
 // Pixels: the most pixels one decode may produce while fuzzing. A few bytes
 // of a mutated header can claim a picture of the readers' full size, and
 // decoding that takes far longer than reading any structure of the file; a
-// 256 x 256 picture still has room for every tile, strip, block and
+// 128 x 128 picture still has room for every tile, strip, block and
 // interlace pass the readers know.
 //
 // Grid points: the grid LittleCMS samples a transform into. Its own choice
@@ -16,7 +16,7 @@
 
 namespace tl::fuzz {
 
-inline constexpr int64_t kFuzzPixelBudget = int64_t(256) * 256;
+inline constexpr int64_t kFuzzPixelBudget = int64_t(128) * 128;
 inline constexpr int kFuzzGridPoints = 5;
 
 }  // namespace tl::fuzz
