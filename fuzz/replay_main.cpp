@@ -2,8 +2,9 @@
 // folders (or the files) named on the command line goes through the
 // target's entry point once, in name order, each in a buffer of exactly its
 // size so that the sanitizers see a read past its end. A crash, a sanitizer
-// report or a leak fails the run; so does a folder with no inputs, which
-// would otherwise pass without checking anything.
+// report, a leak or an allocation beyond the campaigns' limit fails the
+// run; so does a folder with no inputs, which would otherwise pass without
+// checking anything.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +17,11 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+// The allocation limit the campaigns run with (scripts/fuzz): an input
+// that asks for more is a finding here too, although the allocation
+// itself would succeed on a machine that overcommits memory.
+extern "C" const char* __asan_default_options() { return "max_allocation_size_mb=2560"; }
 extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {

@@ -112,23 +112,29 @@ void ConvertChannelRows(const EpsImageData& d, const uint8_t* rows, uint8_t* out
   }
 }
 
+// Skips the rows of the pad channels one channel row at a time: the file
+// states their count, and a buffer for all of them at once could take 4 GB.
+bool SkipPadRows(FILE* file, HexReader& hex, const EpsImageData& d, uint8_t* scratch) {
+  if (d.Encoding == kBinary) return std::fseek(file, long(d.BlockBytes) * d.PadChannels, SEEK_CUR) == 0;
+  for (uint32_t c = 0; c < d.PadChannels; ++c)
+    if (!hex.Read(scratch, d.BlockBytes)) return false;
+  return true;
+}
+
 // Binary or hexadecimal rows: each row holds one row per channel, then the
 // rows of the pad channels.
 int DecodeChannelRows(FILE* file, const EpsImageData& d, OffscreenBitmap& image) {
   if (d.BitsPerChannel != 8 || d.BlockBytes < d.Width || d.Channels < 1 || d.Channels > 4)
     return kMessageNotSupported;
   const size_t rowBytes = size_t(d.BlockBytes) * d.Channels;
-  const size_t padBytes = size_t(d.BlockBytes) * d.PadChannels;
-  Buffer<uint8_t> rows = NewBuffer<uint8_t>(std::max(rowBytes, padBytes));
+  Buffer<uint8_t> rows = NewBuffer<uint8_t>(rowBytes);
   if (!rows) return kMessageNotEnoughMemory;
   HexReader hex(file);
   for (int32_t y = 0; y < image.Height; ++y) {
     const bool read = d.Encoding == kBinary ? ReadExact(file, rows.get(), rowBytes) : hex.Read(rows.get(), rowBytes);
     if (!read) return kMessageNotSupported;
     ConvertChannelRows(d, rows.get(), image.Row(y));
-    const bool skipped = d.Encoding == kBinary ? std::fseek(file, long(padBytes), SEEK_CUR) == 0
-                                               : hex.Read(rows.get(), padBytes);
-    if (!skipped) return kMessageNotSupported;
+    if (!SkipPadRows(file, hex, d, rows.get())) return kMessageNotSupported;
   }
   return 0;
 }
