@@ -16,11 +16,12 @@ namespace tl::fuzz {
 
 class InputFiles {
  public:
+  InputFiles() : prefix_(Folder() + "/tl-fuzz-" + std::to_string(getpid())) {}
   ~InputFiles() {
     for (const std::string& path : paths_) std::remove(path.c_str());
   }
   std::string Write(const uint8_t* data, size_t size, const char* extension) {
-    const std::string path = Folder() + "/tl-fuzz-" + std::to_string(getpid()) + extension;
+    const std::string path = prefix_ + extension;
     paths_.insert(path);
     if (FILE* f = std::fopen(path.c_str(), "wb")) {
       std::fwrite(data, 1, size, f);
@@ -31,6 +32,7 @@ class InputFiles {
 
  private:
   static std::string Folder() { return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp"; }
+  const std::string prefix_;  // chosen once: the folder is asked about at start only
   std::set<std::string> paths_;
 };
 
