@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "color/profile_facts.h"
 #include "color/profile_open.h"
 #include "color/profile_places.h"
 
@@ -20,8 +21,8 @@ std::string ProfileDescription(cmsHPROFILE profile) {
 std::string FindProfileByDescription(std::string_view description) {
   for (const char* extension : {".icm", ".icc"}) {
     for (const ProfileFile& file : ListProfileFiles(extension)) {
-      const ProfilePtr profile = OpenProfileFile(file.Path);
-      if (profile && EqualsIgnoringCase(ProfileDescription(profile.get()), description)) return file.Name;
+      ProfileFacts facts;
+      if (ReadProfileFacts(file.Path, facts) && EqualsIgnoringCase(facts.Description, description)) return file.Name;
     }
   }
   return {};

@@ -1,6 +1,7 @@
 #include "color/profile_list.h"
 
 #include "color/profile_description.h"
+#include "color/profile_facts.h"
 #include "color/profile_open.h"
 #include "color/profile_places.h"
 #include "color/profile_roles.h"
@@ -41,11 +42,11 @@ ProfileLists ListProfiles(ProfileListSet set, std::string_view printerProfile) {
 
   for (const char* extension : {".icm", ".icc"}) {
     for (const ProfileFile& file : ListProfileFiles(extension)) {
-      const ProfilePtr profile = OpenProfileFile(file.Path);
-      if (!profile) continue;
-      const uint32_t space = ProfileColorSpace(profile.get());
-      const uint32_t deviceClass = ProfileDeviceClass(profile.get());
-      const ProfileListEntry entry = {ProfileDescription(profile.get()), file.Name};
+      ProfileFacts facts;
+      if (!ReadProfileFacts(file.Path, facts)) continue;
+      const uint32_t space = facts.ColorSpace;
+      const uint32_t deviceClass = facts.DeviceClass;
+      const ProfileListEntry entry = {facts.Description, file.Name};
       if (input) {
         if (space == cmsSigRgbData && !EqualsIgnoringCase(file.Name, rgbDefault)) lists.Rgb.push_back(entry);
         if (space == cmsSigCmykData && !EqualsIgnoringCase(file.Name, cmykDefault)) lists.Cmyk.push_back(entry);
