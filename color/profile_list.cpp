@@ -1,8 +1,6 @@
 #include "color/profile_list.h"
 
-#include "color/profile_description.h"
 #include "color/profile_facts.h"
-#include "color/profile_open.h"
 #include "color/profile_places.h"
 #include "color/profile_roles.h"
 #include "resources/string_table.h"
@@ -13,9 +11,10 @@ namespace {
 // A list's first entry: the named profile's description, or its name when
 // it does not open.
 ProfileListEntry NamedEntry(const std::string& name) {
-  const ProfilePtr profile = OpenProfileByName(name);
-  std::string description = profile ? ProfileDescription(profile.get()) : std::string();
-  return {description.empty() ? name : description, name};
+  const std::string path = ResolveProfileName(name);
+  ProfileFacts facts;
+  if (path.empty() || !ReadProfileFacts(path, facts) || facts.Description.empty()) return {name, name};
+  return {facts.Description, name};
 }
 
 // Whether `file` is the profile a list's first entry names.
@@ -44,8 +43,7 @@ ProfileLists ListProfiles(ProfileListSet set, std::string_view printerProfile) {
     for (const ProfileFile& file : ListProfileFiles(extension)) {
       ProfileFacts facts;
       if (!ReadProfileFacts(file.Path, facts)) continue;
-      const uint32_t space = facts.ColorSpace;
-      const uint32_t deviceClass = facts.DeviceClass;
+      const uint32_t space = facts.ColorSpace, deviceClass = facts.DeviceClass;
       const ProfileListEntry entry = {facts.Description, file.Name};
       if (input) {
         if (space == cmsSigRgbData && !EqualsIgnoringCase(file.Name, rgbDefault)) lists.Rgb.push_back(entry);
